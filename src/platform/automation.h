@@ -1,0 +1,45 @@
+#pragma once
+// Late-bound automation by member name (IDispatch on Windows; the in-process
+// stand-ins in tests). Member names match without regard to case.
+#include <optional>
+
+#include "platform/variant.h"
+#include "text/error.h"
+
+namespace surva::platform {
+
+// An automation call that failed; the message is the server's own text
+// (the exception description, or the system's message for the error code).
+class AutomationError : public Failure {
+ public:
+  AutomationError(text::u16 message, std::int32_t code = 0) : Failure(std::move(message)), code_(code) {}
+  std::int32_t code() const { return code_; }
+
+ private:
+  std::int32_t code_;
+};
+
+class Object {
+ public:
+  virtual ~Object() = default;
+  // Property read, optionally indexed (Item(0), Normal(1)).
+  virtual Variant get(text::u16view member, const VariantArray& args = {}) = 0;
+  virtual void put(text::u16view member, const Variant& value) = 0;
+  // Method call. By-reference arguments are Variant refs; the callee writes
+  // their cells.
+  virtual Variant call(text::u16view member, const VariantArray& args = {}) = 0;
+};
+
+// A class identifier as its registry text "{xxxxxxxx-...}".
+using ClassId = text::u16;
+
+class Automation {
+ public:
+  virtual ~Automation() = default;
+  // CLSIDFromProgID: nullopt when the ProgID names no registered class.
+  virtual std::optional<ClassId> classFromProgId(text::u16view progId) = 0;
+  // GetActiveObject: null when no instance is running (or it cannot be reached).
+  virtual ObjectPtr activeObject(const ClassId& classId) = 0;
+};
+
+}  // namespace surva::platform

@@ -1,0 +1,85 @@
+#pragma once
+// The cells of a string grid, with no GUI in it: text cells, a fixed header
+// row, the current cell and the selected rectangle. The StringGrid control
+// holds one; the list commands work on it directly.
+#include <functional>
+#include <vector>
+
+#include "text/u16.h"
+
+namespace surva::ui {
+
+// Inclusive cell rectangle, columns left..right, rows top..bottom.
+struct GridRect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  bool operator==(const GridRect&) const = default;
+};
+
+class TextGrid {
+ public:
+  TextGrid(int colCount = 5, int rowCount = 5, int fixedRows = 1);
+
+  int colCount() const { return colCount_; }
+  int rowCount() const { return static_cast<int>(rows_.size()); }
+  int fixedRows() const { return fixedRows_; }
+  int dataRowCount() const { return rowCount() - fixedRows_; }
+
+  // Growing adds empty rows or columns; shrinking drops them. The current
+  // cell and selection are kept inside the grid.
+  void setRowCount(int rows);
+  void setColCount(int cols);
+
+  // Reading outside the grid gives the empty text; writing outside is ignored.
+  const text::u16& cell(int col, int row) const;
+  void setCell(int col, int row, text::u16 value);
+  // Whole rows, for commands that rearrange the list.
+  const std::vector<text::u16>& rowCells(int row) const { return rows_.at(row); }
+  void setRowCells(int row, std::vector<text::u16> cells);
+  void swapRows(int a, int b);
+  // Moves a column (cells and all) from one position to another.
+  void moveColumn(int from, int to);
+  void insertRow(int at);
+  void deleteRow(int at);
+  void clearAll();  // every cell empty, sizes kept
+
+  int col() const { return col_; }
+  int row() const { return row_; }
+  // Sets the current cell and collapses the selection onto it.
+  void setCurrent(int col, int row);
+  const GridRect& selection() const { return selection_; }
+  // Normalised and clipped to the grid; the current cell stays where it is.
+  void setSelection(GridRect rect);
+
+  // Called after every change of cells, sizes, current cell or selection,
+  // so a view can repaint. Bulk edits may suspend it.
+  std::function<void()> onChange;
+  class BatchUpdate {
+   public:
+    explicit BatchUpdate(TextGrid& g) : g_(g) { ++g_.batch_; }
+    ~BatchUpdate() {
+      if (--g_.batch_ == 0) g_.changed();
+    }
+    BatchUpdate(const BatchUpdate&) = delete;
+    BatchUpdate& operator=(const BatchUpdate&) = delete;
+
+   private:
+    TextGrid& g_;
+  };
+
+ private:
+  void changed();
+  void clampCursor();
+
+  int colCount_;
+  int fixedRows_;
+  std::vector<std::vector<text::u16>> rows_;
+  int col_ = 0;
+  int row_ = 1;
+  GridRect selection_{0, 1, 0, 1};
+  int batch_ = 0;
+};
+
+}  // namespace surva::ui
