@@ -10,114 +10,157 @@ namespace surva::platform {
 
 namespace {
 
-[[noreturn]] void typeMismatch() { throw Failure(u"型が一致しません"); }
+[[noreturn]] void mismatch() { throw Failure(u"型が一致しません"); }
 [[noreturn]] void overflow() { throw Failure(u"オーバーフローしました"); }
 
-// Text as automation reads it into a number: a decimal number, or the words
-// True/False.
-double numberFromText(const text::u16& s) {
-  if (auto d = text::tryParseNumber(s)) return *d;
-  auto t = text::trim(s);
-  if (text::equalsIgnoreAsciiCase(t, u"True")) return -1;
-  if (text::equalsIgnoreAsciiCase(t, u"False")) return 0;
-  typeMismatch();
+// Automation rounds to the nearest integer with halves to even (2.5 -> 2).
+std::int32_t roundToInt(double d) {
+  if (std::isnan(d)) overflow();
+  double r = std::nearbyint(d);  // default rounding mode: to nearest, ties to even
+  if (r < double(std::numeric_limits<std::int32_t>::min()) || r > double(std::numeric_limits<std::int32_t>::max()))
+    overflow();
+  return static_cast<std::int32_t>(r);
 }
 
-// Automation rounds to the nearest integer, ties to even.
-std::int32_t roundToInt(double d) {
-  if (!std::isfinite(d)) overflow();
-  double r = std::nearbyint(d);  // the default rounding mode rounds ties to even
-  if (r < std::numeric_limits<std::int32_t>::min() || r > std::numeric_limits<std::int32_t>::max()) overflow();
-  return static_cast<std::int32_t>(r);
+std::optional<bool> boolWord(text::u16view s) {
+  text::u16 t = text::upperAscii(text::trim(s));
+  if (t == u"TRUE" || t == u"#TRUE#") return true;
+  if (t == u"FALSE" || t == u"#FALSE#") return false;
+  return std::nullopt;
 }
 
 }  // namespace
 
-const Variant& Variant::deref() const {
-  if (kind() == Kind::Ref) return *std::get<VariantRef>(v_);
-  return *this;
-}
-
-const VariantRef& Variant::refCell() const {
-  if (kind() != Kind::Ref) typeMismatch();
-  return std::get<VariantRef>(v_);
-}
-
-double Variant::toDouble() const {
-  const Variant& v = deref();
-  switch (v.kind()) {
-    case Kind::Empty: return 0;
-    case Kind::Bool: return std::get<bool>(v.v_) ? -1 : 0;
-    case Kind::Int16: return std::get<std::int16_t>(v.v_);
-    case Kind::Int32: return std::get<std::int32_t>(v.v_);
-    case Kind::Double: return std::get<double>(v.v_);
-    case Kind::Text: return numberFromText(std::get<text::u16>(v.v_));
-    default: typeMismatch();
+bool Variant::toBool() const {
+  switch (kind()) {
+    case Kind::Empty: return false;
+    case Kind::Bool: return std::get<bool>(v_);
+    case Kind::Int16: return std::get<std::int16_t>(v_) != 0;
+    case Kind::Int32: return std::get<std::int32_t>(v_) != 0;
+    case Kind::Double: return std::get<double>(v_) != 0;
+    case Kind::Text: {
+      const auto& s = std::get<text::u16>(v_);
+      if (auto b = boolWord(s)) return *b;
+      if (auto d = text::tryParseNumber(s)) return *d != 0;
+      mismatch();
+    }
+    case Kind::Ref: return deref().toBool();
+    default: mismatch();
   }
 }
 
 std::int32_t Variant::toInt() const {
-  const Variant& v = deref();
-  switch (v.kind()) {
-    case Kind::Int16: return std::get<std::int16_t>(v.v_);
-    case Kind::Int32: return std::get<std::int32_t>(v.v_);
-    default: return roundToInt(v.toDouble());
+  switch (kind()) {
+    case Kind::Empty: return 0;
+    case Kind::Bool: return std::get<bool>(v_) ? -1 : 0;  // VARIANT_TRUE
+    case Kind::Int16: return std::get<std::int16_t>(v_);
+    case Kind::Int32: return std::get<std::int32_t>(v_);
+    case Kind::Double: return roundToInt(std::get<double>(v_));
+    case Kind::Text: {
+      const auto& s = std::get<text::u16>(v_);
+      if (auto d = text::tryParseNumber(s)) return roundToInt(*d);
+      if (auto b = boolWord(s)) return *b ? -1 : 0;
+      mismatch();
+    }
+    case Kind::Ref: return deref().toInt();
+    default: mismatch();
   }
 }
 
-bool Variant::toBool() const {
-  const Variant& v = deref();
-  if (v.kind() == Kind::Bool) return std::get<bool>(v.v_);
-  return v.toDouble() != 0;
+double Variant::toDouble() const {
+  switch (kind()) {
+    case Kind::Empty: return 0;
+    case Kind::Bool: return std::get<bool>(v_) ? -1 : 0;
+    case Kind::Int16: return std::get<std::int16_t>(v_);
+    case Kind::Int32: return std::get<std::int32_t>(v_);
+    case Kind::Double: return std::get<double>(v_);
+    case Kind::Text: {
+      const auto& s = std::get<text::u16>(v_);
+      if (auto d = text::tryParseNumber(s)) return *d;
+      if (auto b = boolWord(s)) return *b ? -1 : 0;
+      mismatch();
+    }
+    case Kind::Ref: return deref().toDouble();
+    default: mismatch();
+  }
 }
 
 text::u16 Variant::toText() const {
-  const Variant& v = deref();
-  switch (v.kind()) {
+  switch (kind()) {
     case Kind::Empty: return {};
-    case Kind::Bool: return std::get<bool>(v.v_) ? u"True" : u"False";
-    case Kind::Int16: return text::intToText(std::get<std::int16_t>(v.v_));
-    case Kind::Int32: return text::intToText(std::get<std::int32_t>(v.v_));
-    case Kind::Double: return text::formatGeneral(std::get<double>(v.v_));
-    case Kind::Text: return std::get<text::u16>(v.v_);
-    default: typeMismatch();
+    case Kind::Bool: return std::get<bool>(v_) ? u"True" : u"False";
+    case Kind::Int16: return text::intToText(std::get<std::int16_t>(v_));
+    case Kind::Int32: return text::intToText(std::get<std::int32_t>(v_));
+    case Kind::Double: return text::formatGeneral(std::get<double>(v_));
+    case Kind::Text: return std::get<text::u16>(v_);
+    case Kind::Ref: return deref().toText();
+    default: mismatch();
   }
 }
 
 ObjectPtr Variant::toObject() const {
-  const Variant& v = deref();
-  if (v.kind() != Kind::Object) typeMismatch();
-  return std::get<ObjectPtr>(v.v_);
+  if (kind() == Kind::Object) return std::get<ObjectPtr>(v_);
+  if (kind() == Kind::Ref) return deref().toObject();
+  mismatch();
 }
 
 VariantArray Variant::toArray() const {
-  const Variant& v = deref();
-  if (v.kind() == Kind::Array) return std::get<VariantArray>(v.v_);
-  if (v.kind() == Kind::DoubleArray) {
-    const auto& d = std::get<std::vector<double>>(v.v_);
-    return VariantArray(d.begin(), d.end());
+  switch (kind()) {
+    case Kind::Array: return std::get<VariantArray>(v_);
+    case Kind::DoubleArray: {
+      const auto& d = std::get<std::vector<double>>(v_);
+      return VariantArray(d.begin(), d.end());
+    }
+    case Kind::Ref: return deref().toArray();
+    default: mismatch();
   }
-  typeMismatch();
 }
 
 std::vector<double> Variant::toDoubles() const {
-  const Variant& v = deref();
-  if (v.kind() == Kind::DoubleArray) return std::get<std::vector<double>>(v.v_);
-  if (v.kind() == Kind::Array) {
-    std::vector<double> out;
-    for (const auto& e : std::get<VariantArray>(v.v_)) out.push_back(e.toDouble());
-    return out;
+  switch (kind()) {
+    case Kind::DoubleArray: return std::get<std::vector<double>>(v_);
+    case Kind::Array: {
+      std::vector<double> out;
+      for (const auto& e : std::get<VariantArray>(v_)) out.push_back(e.toDouble());
+      return out;
+    }
+    case Kind::Ref: return deref().toDoubles();
+    default: mismatch();
   }
-  typeMismatch();
 }
 
 std::size_t Variant::arraySize() const {
-  const Variant& v = deref();
-  if (v.kind() == Kind::Array) return std::get<VariantArray>(v.v_).size();
-  if (v.kind() == Kind::DoubleArray) return std::get<std::vector<double>>(v.v_).size();
-  typeMismatch();
+  switch (kind()) {
+    case Kind::Array: return std::get<VariantArray>(v_).size();
+    case Kind::DoubleArray: return std::get<std::vector<double>>(v_).size();
+    case Kind::Ref: return deref().arraySize();
+    default: mismatch();
+  }
 }
 
-bool Variant::operator==(const Variant& other) const { return v_ == other.v_; }
+const VariantRef& Variant::refCell() const {
+  if (kind() != Kind::Ref) mismatch();
+  return std::get<VariantRef>(v_);
+}
+
+const Variant& Variant::deref() const {
+  if (kind() == Kind::Ref) {
+    const auto& cell = std::get<VariantRef>(v_);
+    if (cell) return *cell;
+    static const Variant empty;
+    return empty;
+  }
+  return *this;
+}
+
+bool Variant::operator==(const Variant& other) const {
+  if (kind() == Kind::Ref || other.kind() == Kind::Ref) {
+    const Variant& a = deref();
+    const Variant& b = other.deref();
+    if (a.kind() == Kind::Ref || b.kind() == Kind::Ref) return &a == &b;  // references to references
+    return a == b;
+  }
+  return v_ == other.v_;
+}
 
 }  // namespace surva::platform

@@ -1,6 +1,6 @@
 #include "win32/message_filter.h"
 
-#include "cad/message_filter_rules.h"
+#include "cad/message_filter_answers.h"
 
 namespace surva::win32 {
 
@@ -51,16 +51,17 @@ ULONG TMessageFilter::Release() {
   return static_cast<ULONG>(n);
 }
 
-DWORD TMessageFilter::HandleInComingCall(DWORD dwCallType, HTASK, DWORD dwTickCount, LPINTERFACEINFO) {
-  return cad::incomingCallAnswer(dwCallType, dwTickCount);
+DWORD TMessageFilter::HandleInComingCall(DWORD dwCallType, HTASK htaskCaller, DWORD dwTickCount, LPINTERFACEINFO) {
+  return cad::HandleInComingCall(dwCallType, reinterpret_cast<std::uintptr_t>(htaskCaller), dwTickCount);
 }
 
-DWORD TMessageFilter::RetryRejectedCall(HTASK, DWORD dwTickCount, DWORD dwRejectType) {
-  return static_cast<DWORD>(cad::retryRejectedCallAnswer(dwTickCount, dwRejectType));
+DWORD TMessageFilter::RetryRejectedCall(HTASK htaskCallee, DWORD dwTickCount, DWORD dwRejectType) {
+  return static_cast<DWORD>(
+      cad::RetryRejectedCall(reinterpret_cast<std::uintptr_t>(htaskCallee), dwTickCount, dwRejectType));
 }
 
-DWORD TMessageFilter::MessagePending(HTASK, DWORD dwTickCount, DWORD dwPendingType) {
-  return cad::messagePendingAnswer(dwTickCount, dwPendingType);
+DWORD TMessageFilter::MessagePending(HTASK htaskCallee, DWORD dwTickCount, DWORD dwPendingType) {
+  return cad::MessagePending(reinterpret_cast<std::uintptr_t>(htaskCallee), dwTickCount, dwPendingType);
 }
 
 }  // namespace surva::win32
