@@ -20,6 +20,10 @@
 #include <vector>
 
 #include "platform/automation.h"
+#include "sim/dump.h"
+#include "sim/dxf_reader.h"
+#include "sim/insert.h"
+#include "sim/objects.h"
 #include "text/error.h"
 #include "text/number.h"
 #include "win32/busy_message_filter.h"
@@ -29,6 +33,7 @@
 #include "win32/com_ptr.h"
 #include "win32/dispatch_adapter.h"
 #include "win32/dispatch_names.h"
+#include "win32/services.h"
 #include "win32/wide.h"
 
 using namespace surva;
@@ -83,58 +88,18 @@ const Variant& argAt(const VariantArray& args, std::size_t i) {
   return args[i];
 }
 
-// --- the drawing, until the portable stand-in is wired in -----------------
-
-class LocalState : public platform::Object {
- public:
-  Variant get(u16view member, const VariantArray&) override {
-    if (text::equalsIgnoreAsciiCase(member, u"IsQuiescent")) return Variant(true);
-    fail(u"不明なメンバです: " + u16(member));
-  }
-  void put(u16view member, const Variant&) override { fail(u"不明なメンバです: " + u16(member)); }
-  Variant call(u16view member, const VariantArray& args) override { return get(member, args); }
-};
-
-class LocalDocument : public platform::Object {
- public:
-  Variant get(u16view member, const VariantArray& args) override { return call(member, args); }
-  void put(u16view member, const Variant&) override { fail(u"不明なメンバです: " + u16(member)); }
-  Variant call(u16view member, const VariantArray& args) override {
-    if (text::equalsIgnoreAsciiCase(member, u"Name")) return Variant(u"Drawing1.dwg");
-    if (text::equalsIgnoreAsciiCase(member, u"GetVariable")) {
-      auto it = variables.find(text::upperAscii(argAt(args, 0).toText()));
-      if (it == variables.end()) fail(u"システム変数がありません");
-      return it->second;
-    }
-    if (text::equalsIgnoreAsciiCase(member, u"SetVariable")) {
-      variables[text::upperAscii(argAt(args, 0).toText())] = argAt(args, 1).deref();
-      return {};
-    }
-    fail(u"不明なメンバです: " + u16(member));
-  }
-  std::map<u16, Variant> variables{{u"DIMSCALE", Variant(1.0)}};
-};
-
-class LocalApplication : public platform::Object {
- public:
-  Variant get(u16view member, const VariantArray& args) override { return call(member, args); }
-  void put(u16view member, const Variant&) override { fail(u"不明なメンバです: " + u16(member)); }
-  Variant call(u16view member, const VariantArray&) override {
-    if (text::equalsIgnoreAsciiCase(member, u"ActiveDocument")) return Variant(platform::ObjectPtr(document));
-    if (text::equalsIgnoreAsciiCase(member, u"GetAcadState") || text::equalsIgnoreAsciiCase(member, u"GetGcadState") ||
-        text::equalsIgnoreAsciiCase(member, u"GetZcadState")) {
-      return Variant(platform::ObjectPtr(std::make_shared<LocalState>()));
-    }
-    fail(u"不明なメンバです: " + u16(member));
-  }
-  std::shared_ptr<LocalDocument> document = std::make_shared<LocalDocument>();
-};
-
 // --- the host: window, test members ----------------------------------------
 
 class SimHost : public platform::Object {
  public:
-  SimHost(platform::ObjectPtr inner, win32::BusyMessageFilter* filter) : inner_(std::move(inner)), filter_(filter) {}
+  SimHost(std::shared_ptr<sim::Cad> cad, win32::BusyMessageFilter* filter)
+      : cad_(cad), inner_(sim::makeApplication(cad)), filter_(filter) {}
+
+  // A key reached the CAD's window.
+  void key(WPARAM vk, bool down) {
+    keys.push_back(text::intToText(static_cast<long long>(vk)) + (down ? u" down" : u" up"));
+    cad_->keyEvent(static_cast<std::uint8_t>(vk), down ? 0 : platform::kKeyEventKeyUp);
+  }
 
   HWND window = nullptr;
   std::vector<u16> keys;  // keys that reached the window, "27 down" / "27 up"
@@ -149,12 +114,10 @@ class SimHost : public platform::Object {
     return inner_->call(member, args);
   }
 
+  // What the window shows: the layers, then the entities.
   u16 listing() {
-    u16 out = u"画層と図形:\r\n";
-    if (auto* local = dynamic_cast<LocalApplication*>(inner_.get())) {
-      for (auto& [name, value] : local->document->variables) out += name + u" = " + value.toText() + u"\r\n";
-    }
-    return out;
+    return u"[画層]\n" + text::fromUtf8(sim::dumpLayers(cad_->drawing())) + u"[図形]\n" +
+           text::fromUtf8(sim::dumpEntities(cad_->drawing()));
   }
 
  private:
@@ -164,6 +127,8 @@ class SimHost : public platform::Object {
     if (is(m, u"HWND")) return Variant(static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(window)));
     if (m.size() < 3 || !is(m.substr(0, 3), u"Sim")) return std::nullopt;
     auto& names = win32::DispatchNames::shared();
+    if (auto v = scriptUser(m, args)) return *v;
+    if (auto v = readState(m, args)) return *v;
     if (is(m, u"SimEcho")) return argAt(args, 0).deref();
     if (is(m, u"SimFail")) throw platform::AutomationError(argAt(args, 0).toText(), E_FAIL);
     if (is(m, u"SimOut")) {
@@ -197,6 +162,17 @@ class SimHost : public platform::Object {
     }
     if (is(m, u"SimIsForeground")) return Variant(GetForegroundWindow() == window);
     if (is(m, u"SimListing")) return Variant(listing());
+    if (is(m, u"SimSetVariable")) {
+      cad_->drawing().variables().setRaw(argAt(args, 0).toText(), argAt(args, 1).deref());
+      return Variant();
+    }
+    if (is(m, u"SimLoadDxf")) {
+      // SimLoadDxf(path): the entities of an R12 DXF file, as drawn by the user.
+      auto bytes = files_.readFile(argAt(args, 0).toText());
+      if (!bytes) fail(u"ファイルを読めません: " + argAt(args, 0).toText());
+      auto content = sim::readDxf(*bytes, codec_);
+      return Variant(static_cast<std::int32_t>(sim::insertContent(cad_->drawing(), content, {})));
+    }
     if (is(m, u"SimQuit")) {
       PostMessageW(window, WM_CLOSE, 0, 0);
       return Variant();
@@ -204,8 +180,71 @@ class SimHost : public platform::Object {
     return std::nullopt;
   }
 
+  // SimQueuePickPoint(point), SimQueuePickEntity(handle, point),
+  // SimQueueSelect(handles: array or "2F0,2F1"), SimQueueFinish,
+  // SimQueueEscape, SimQueueWait(polls), SimQueueClose: what the user does
+  // when the CAD next waits for them.
+  std::optional<Variant> scriptUser(u16view m, const VariantArray& args) {
+    using sim::UserAction;
+    auto& user = cad_->user();
+    auto point = [&](std::size_t i) {
+      if (i >= args.size()) return sim::Vec3{};
+      auto d = args[i].toDoubles();
+      d.resize(3, 0.0);
+      return sim::Vec3{d[0], d[1], d[2]};
+    };
+    if (is(m, u"SimQueuePickPoint")) user.push(UserAction::pickPoint(point(0)));
+    else if (is(m, u"SimQueuePickEntity")) user.push(UserAction::pickEntity(argAt(args, 0).toText(), point(1)));
+    else if (is(m, u"SimQueueSelect")) user.push(UserAction::select(handlesOf(argAt(args, 0))));
+    else if (is(m, u"SimQueueFinish")) user.push(UserAction::finish());
+    else if (is(m, u"SimQueueEscape")) user.push(UserAction::escape());
+    else if (is(m, u"SimQueueWait")) user.push(UserAction::wait(argAt(args, 0).toInt()));
+    else if (is(m, u"SimQueueClose")) user.push(UserAction::close());
+    else return std::nullopt;
+    return Variant(static_cast<std::int32_t>(user.size()));
+  }
+
+  static std::vector<u16> handlesOf(const Variant& v) {
+    std::vector<u16> out;
+    if (v.deref().isArray()) {
+      for (auto& h : v.toArray()) out.push_back(h.toText());
+      return out;
+    }
+    u16 all = v.toText();
+    std::size_t start = 0;
+    while (start <= all.size()) {
+      std::size_t end = all.find(u',', start);
+      if (end == u16::npos) end = all.size();
+      if (auto h = text::trim(all.substr(start, end - start)); !h.empty()) out.push_back(h);
+      start = end + 1;
+    }
+    return out;
+  }
+
+  // SimEntities, SimLayers, SimCommandLog, SimCalls: text, one line each;
+  // SimCallCount(member): automation calls of that member so far;
+  // SimPendingActions: scripted user actions not yet taken.
+  std::optional<Variant> readState(u16view m, const VariantArray& args) {
+    if (is(m, u"SimEntities")) return Variant(text::fromUtf8(sim::dumpEntities(cad_->drawing())));
+    if (is(m, u"SimLayers")) return Variant(text::fromUtf8(sim::dumpLayers(cad_->drawing())));
+    if (is(m, u"SimCommandLog")) {
+      std::string out;
+      for (auto& line : cad_->commandLine().log()) out += line + "\n";
+      return Variant(text::fromUtf8(out));
+    }
+    if (is(m, u"SimCalls")) return Variant(text::fromUtf8(cad_->calls().text()));
+    if (is(m, u"SimCallCount")) {
+      return Variant(static_cast<std::int32_t>(cad_->calls().count(argAt(args, 0).toText())));
+    }
+    if (is(m, u"SimPendingActions")) return Variant(static_cast<std::int32_t>(cad_->user().size()));
+    return std::nullopt;
+  }
+
+  std::shared_ptr<sim::Cad> cad_;
   platform::ObjectPtr inner_;
   win32::BusyMessageFilter* filter_;
+  win32::Win32FileSystem files_;
+  win32::AnsiCodePage codec_;
 };
 
 SimHost* theHost = nullptr;
@@ -219,11 +258,11 @@ void refreshListing() {
   SendMessageW(theList, LB_RESETCONTENT, 0, 0);
   std::size_t start = 0;
   while (start < text.size()) {
-    std::size_t end = text.find(u"\r\n", start);
+    std::size_t end = text.find(u'\n', start);
     if (end == u16::npos) end = text.size();
     u16 line = text.substr(start, end - start);
     SendMessageW(theList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win32::wideOf(line)));
-    start = end + 2;
+    start = end + 1;
   }
 }
 
@@ -308,7 +347,10 @@ int run(HINSTANCE instance) {
   win32::ComPtr<IMessageFilter> previousFilter;
   CoRegisterMessageFilter(filter.get(), previousFilter.put());
 
-  auto host = std::make_shared<SimHost>(std::make_shared<LocalApplication>(), filter.get());
+  static win32::Win32FileSystem files;
+  static win32::AnsiCodePage codec;
+  auto cad = std::make_shared<sim::Cad>(files, codec);
+  auto host = std::make_shared<SimHost>(cad, filter.get());
   theHost = host.get();
   host->window = createWindow(instance, options->progId, options->minimized);
   if (!host->window) {
@@ -342,8 +384,7 @@ int run(HINSTANCE instance) {
         // Keys reach the CAD whichever of its windows has the focus.
         if ((msg.message == WM_KEYDOWN || msg.message == WM_KEYUP) &&
             (msg.hwnd == host->window || IsChild(host->window, msg.hwnd))) {
-          host->keys.push_back(text::intToText(static_cast<long long>(msg.wParam)) +
-                               (msg.message == WM_KEYDOWN ? u" down" : u" up"));
+          host->key(msg.wParam, msg.message == WM_KEYDOWN);
         }
         TranslateMessage(&msg);
         DispatchMessageW(&msg);

@@ -7,10 +7,6 @@
 
 namespace surva::win32 {
 
-// The system's message for an HRESULT ("不明な名前です。"), without the
-// trailing line break; "OLE エラー 800401E3" when the system has none.
-text::u16 systemMessage(HRESULT hr);
-
 // The error of a failed Invoke: the exception's description when the server
 // raised one, else the system's message for the code. Frees the EXCEPINFO
 // strings.
