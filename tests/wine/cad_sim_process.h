@@ -3,36 +3,13 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
-namespace surva::e2e {
+#include "e2e.h"
 
-// Failed checks are counted; the program exits with 1 when any failed.
-inline int& failures() {
-  static int n = 0;
-  return n;
-}
+namespace e2e {
 
-#define SURVA_CHECK(cond)                                                   \
-  do {                                                                      \
-    if (!(cond)) {                                                          \
-      std::printf("%s:%d: check failed: %s\n", __FILE__, __LINE__, #cond); \
-      ++::surva::e2e::failures();                                           \
-    }                                                                       \
-  } while (0)
-
-// The stand-in's path: $SURVA_TOOLS_DIR, else beside this build's tools.
-inline std::wstring cadSimPath() {
-  if (const wchar_t* dir = _wgetenv(L"SURVA_TOOLS_DIR")) return std::wstring(dir) + L"\\surva_cad_sim.exe";
-  wchar_t self[MAX_PATH];
-  GetModuleFileNameW(nullptr, self, MAX_PATH);
-  std::wstring path(self);
-  path = path.substr(0, path.find_last_of(L"\\/"));  // tests\wine
-  path = path.substr(0, path.find_last_of(L"\\/"));  // tests
-  path = path.substr(0, path.find_last_of(L"\\/"));  // the build folder
-  return path + L"\\tools\\surva_cad_sim.exe";
-}
+inline std::wstring cadSimPath() { return toolExe(L"surva_cad_sim.exe"); }
 
 // Runs the stand-in with `arguments` and waits until its application object
 // is in the running object table (or it has exited).
@@ -108,9 +85,4 @@ inline DWORD runCadSim(const std::wstring& arguments) {
   return p.wait();
 }
 
-inline int result(const char* name) {
-  std::printf("%s: %s\n", name, failures() ? "FAILED" : "ok");
-  return failures() ? 1 : 0;
-}
-
-}  // namespace surva::e2e
+}  // namespace e2e

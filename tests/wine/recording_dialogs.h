@@ -4,23 +4,27 @@
 
 #include "platform/dialogs.h"
 
-namespace surva::e2e {
+namespace e2e {
 
-class RecordingDialogs : public platform::Dialogs {
+class RecordingDialogs : public surva::platform::Dialogs {
  public:
   struct Shown {
-    text::u16 message;
-    platform::Icon icon;
-    platform::Buttons buttons;
+    surva::text::u16 message;
+    surva::platform::Icon icon;
+    surva::platform::Buttons buttons;
   };
-  platform::Answer messageBox(text::u16view message, text::u16view, platform::Icon icon,
-                              platform::Buttons buttons) override {
-    shown.push_back({text::u16(message), icon, buttons});
-    return platform::Answer::Ok;
+  surva::platform::Answer messageBox(surva::text::u16view message, surva::text::u16view,
+                                     surva::platform::Icon icon, surva::platform::Buttons buttons) override {
+    shown.push_back({surva::text::u16(message), icon, buttons});
+    return surva::platform::Answer::Ok;
   }
-  std::optional<text::u16> openFile(const platform::FileDialogRequest&) override { return std::nullopt; }
-  std::optional<text::u16> saveFile(const platform::FileDialogRequest&) override { return std::nullopt; }
+  std::optional<surva::text::u16> openFile(const surva::platform::FileDialogRequest&) override {
+    return std::nullopt;
+  }
+  std::optional<surva::text::u16> saveFile(const surva::platform::FileDialogRequest&) override {
+    return std::nullopt;
+  }
   std::vector<Shown> shown;
 };
 
-}  // namespace surva::e2e
+}  // namespace e2e
