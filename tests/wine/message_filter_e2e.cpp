@@ -1,0 +1,135 @@
+// The program's OLE message filter in a real apartment: it registers over the
+// filter already there, answers as the CAD link needs, lets a call to a busy
+// CAD through, and revoking puts the old filter back and releases it.
+#include <objbase.h>
+
+#include "cad_sim_process.h"
+
+#include "win32/com_apartment.h"
+#include "win32/com_automation.h"
+#include "win32/message_filter.h"
+
+using namespace surva;
+using platform::Variant;
+
+namespace {
+
+// The filter registered before the program's.
+class PreviousFilter final : public IMessageFilter {
+ public:
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IMessageFilter)) {
+      *out = this;
+      AddRef();
+      return S_OK;
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
+  ULONG STDMETHODCALLTYPE Release() override { return --refs; }  // lives on the stack
+  DWORD STDMETHODCALLTYPE HandleInComingCall(DWORD, HTASK, DWORD, LPINTERFACEINFO) override { return 0; }
+  DWORD STDMETHODCALLTYPE RetryRejectedCall(HTASK, DWORD, DWORD) override { return DWORD(-1); }
+  DWORD STDMETHODCALLTYPE MessagePending(HTASK, DWORD, DWORD) override { return 2; }
+  ULONG refs = 1;
+};
+
+// The filter now registered (swapped out and straight back in).
+IMessageFilter* currentFilter() {
+  IMessageFilter* current = nullptr;
+  CoRegisterMessageFilter(nullptr, &current);
+  CoRegisterMessageFilter(current, nullptr);
+  if (current) current->Release();
+  return current;
+}
+
+ULONG refsOf(IUnknown* p) {
+  p->AddRef();
+  return p->Release();
+}
+
+void registersOverThePreviousFilterAndRevokes() {
+  PreviousFilter previous;
+  E2E_REQUIRE(SUCCEEDED(CoRegisterMessageFilter(&previous, nullptr)));
+  E2E_CHECK_EQ(previous.refs, 2UL);  // ours and COM's
+
+  win32::TMessageFilter* filter = win32::TMessageFilter::Create();
+  E2E_CHECK(filter->FOldFilter == nullptr);
+  E2E_REQUIRE(filter->RegisterFilter());
+  E2E_CHECK(filter->FOldFilter == &previous);
+  E2E_CHECK(currentFilter() == filter);
+  E2E_CHECK_EQ(refsOf(filter), 2UL);  // the program's and COM's
+
+  filter->RevokeFilter();
+  E2E_CHECK(currentFilter() == &previous);
+  E2E_CHECK(filter->FOldFilter == nullptr);
+  E2E_CHECK_EQ(refsOf(filter), 1UL);  // the handed-back reference was released
+  E2E_CHECK_EQ(previous.refs, 2UL);   // COM holds it again, nothing leaked
+  filter->Release();                  // ends its life
+
+  CoRegisterMessageFilter(nullptr, nullptr);
+  E2E_CHECK_EQ(previous.refs, 1UL);
+}
+
+void revokingWithNoPreviousFilterLeavesNone() {
+  win32::TMessageFilter* filter = win32::TMessageFilter::Create();
+  E2E_REQUIRE(filter->RegisterFilter());
+  E2E_CHECK(filter->FOldFilter == nullptr);
+  // A second registration changes nothing.
+  E2E_CHECK(filter->RegisterFilter());
+  E2E_CHECK(filter->FOldFilter == nullptr);
+  filter->RevokeFilter();
+  E2E_CHECK(currentFilter() == nullptr);
+  filter->RevokeFilter();  // once revoked, again is harmless
+  E2E_CHECK_EQ(refsOf(filter), 1UL);
+  filter->Release();
+}
+
+void answersThroughTheComInterface() {
+  win32::TMessageFilter* filter = win32::TMessageFilter::Create();
+  IMessageFilter* f = filter;
+  E2E_CHECK_EQ(f->HandleInComingCall(CALLTYPE_TOPLEVEL, nullptr, 0, nullptr), DWORD(SERVERCALL_ISHANDLED));
+  E2E_CHECK_EQ(f->RetryRejectedCall(nullptr, 0, SERVERCALL_RETRYLATER), DWORD(1000));
+  E2E_CHECK_EQ(f->RetryRejectedCall(nullptr, 0, SERVERCALL_REJECTED), DWORD(-1));
+  E2E_CHECK_EQ(f->MessagePending(nullptr, 0, PENDINGTYPE_TOPLEVEL), DWORD(PENDINGMSG_WAITNOPROCESS));
+  filter->Release();
+}
+
+void callToABusyCadGoesThrough() {
+  e2e::CadSimProcess server(L"--progid SurvaSim.Filter --register");
+  E2E_REQUIRE(server.started());
+  win32::ComAutomation automation;
+  auto classId = automation.classFromProgId(u"SurvaSim.Filter");
+  E2E_REQUIRE(classId.has_value());
+  auto app = automation.activeObject(*classId);
+  E2E_REQUIRE(app != nullptr);
+  win32::TMessageFilter* filter = win32::TMessageFilter::Create();
+  E2E_REQUIRE(filter->RegisterFilter());
+
+  app->call(u"SimBusy", {Variant(std::int32_t(1500))});
+  ULONGLONG start = GetTickCount64();
+  // On Windows COM asks the filter, which retries every 1000 ms until the
+  // CAD takes the call; Wine runs the rejected call at once.
+  bool answered = app->get(u"ActiveDocument").toObject() != nullptr;
+  ULONGLONG took = GetTickCount64() - start;
+  E2E_CHECK(answered);
+  int rejected = app->call(u"SimRejectedCount").toInt();
+  e2e::note("busy CAD: call answered after " + std::to_string(took) + " ms, " + std::to_string(rejected) +
+            " rejection(s) seen by the CAD");
+  filter->RevokeFilter();
+  filter->Release();
+  app->call(u"SimQuit");
+}
+
+}  // namespace
+
+int main() {
+  return e2e::run([] {
+    win32::ComApartment com;
+    E2E_REQUIRE(com.ok());
+    registersOverThePreviousFilterAndRevokes();
+    revokingWithNoPreviousFilterLeavesNone();
+    answersThroughTheComInterface();
+    callToABusyCadGoesThrough();
+  });
+}
