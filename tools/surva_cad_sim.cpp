@@ -370,7 +370,9 @@ int run(HINSTANCE instance) {
     win32::RunningObject running(clsid, application.get());
     win32::RegisteredClassObject factory(clsid, application.get());
     if (FAILED(running.result())) {
-      report(u"実行中オブジェクト表に登録できません．");
+      wchar_t code[16];
+      swprintf(code, 16, L"%08lX", static_cast<unsigned long>(running.result()));
+      report(u"実行中オブジェクト表に登録できません（" + win32::fromWideZ(code) + u"）．");
       exitCode = 6;
     } else {
       if (!options->readyEvent.empty()) {

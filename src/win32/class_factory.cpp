@@ -50,7 +50,14 @@ RegisteredClassObject::~RegisteredClassObject() {
 }
 
 RunningObject::RunningObject(const CLSID& clsid, IUnknown* instance) {
-  hr_ = RegisterActiveObject(instance, clsid, ACTIVEOBJECT_STRONG, &cookie_);
+  // The table lives in the RPC service, which the system may still be
+  // starting (a fresh Wine prefix answers "RPC server unavailable" for a
+  // few seconds): ask again for a while before giving up.
+  for (int attempt = 0;; ++attempt) {
+    hr_ = RegisterActiveObject(instance, clsid, ACTIVEOBJECT_STRONG, &cookie_);
+    if (hr_ != HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE) || attempt == 100) break;
+    Sleep(100);
+  }
 }
 
 RunningObject::~RunningObject() {
