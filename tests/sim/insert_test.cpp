@@ -128,3 +128,54 @@ TEST_F(InsertTest, BlankInAPathEndsTheAnswerUnlessQuoted) {
 
 }  // namespace
 }  // namespace surva::simtest
+
+namespace surva::simtest {
+namespace {
+
+struct InsertMoreTest : ::testing::Test, SimCadFixture {
+  void send(const char16_t* s) { doc()->call(u"SendCommand", {platform::Variant(text::u16(s))}); }
+};
+
+TEST_F(InsertMoreTest, LayerTableArcAndTwoDimensionalPolyline) {
+  auto lines = dxfHead();
+  lines.resize(lines.size() - 6);  // reopen TABLES: drop its ENDSEC and the ENTITIES opening
+  lines.insert(lines.end(), {"  0", "TABLE", "  2", "LAYER", " 70", "1", "  0", "LAYER", "  2", "BANK", " 70", "0",
+                             " 62", "3", "  6", "CONTINUOUS", "  0", "ENDTAB", "  0", "ENDSEC", "  0", "SECTION",
+                             "  2", "ENTITIES"});
+  lines.insert(lines.end(), {"  0", "ARC", "  8", "BANK", " 10", "1", " 20", "1", " 30", "0", " 40", "2", " 50", "0",
+                             " 51", "90", "  0", "POLYLINE", "  8", "road", " 66", "1", " 10", "0", " 20", "0", " 30",
+                             "4", " 70", "1", "  0", "VERTEX", " 10", "0", " 20", "0", " 30", "99", " 42", "0.5",
+                             "  0", "VERTEX", " 10", "3", " 20", "0", "  0", "SEQEND", "  0", "CIRCLE", " 10", "0",
+                             " 20", "0", " 40", "1"});
+  auto end = dxfEnd();
+  lines.insert(lines.end(), end.begin(), end.end());
+  fakes.files.files[u"C:\\a.dxf"] = crlf(lines);
+  send(u"-INSERT *C:\\a.dxf\r0,0,0 1 0\r");
+  auto& d = cad->drawing();
+  ASSERT_EQ(d.entities().size(), 3u) << testing::PrintToString(cad->commandLine().log());
+  EXPECT_EQ(d.findLayer(u"BANK")->color, 3);
+  EXPECT_TRUE(d.findLayer(u"road"));
+  EXPECT_EQ(sim::dumpEntity(d.entities()[1]), "POLYLINE 2F1 layer=road closed (0,0,4)b0.5 (3,0,4)");
+  EXPECT_EQ(d.entities()[1].kind, sim::EntityKind::Polyline2d);
+  EXPECT_EQ(d.entities()[1].elevation, 4);
+  EXPECT_NEAR(d.entities()[0].endAngle, 1.5707963267948966, 1e-15);
+}
+
+TEST_F(InsertMoreTest, WithoutTheStarTheFileComesInAsOneBlockReference) {
+  fakes.files.files[u"C:\\b.dxf"] = dxfWith({"  0", "POINT", " 10", "1", " 20", "2"});
+  send(u"-INSERT C:\\b.dxf\r5,5\r\r\r\r");
+  ASSERT_EQ(cad->drawing().entities().size(), 1u);
+  EXPECT_EQ(sim::dumpEntity(cad->drawing().entities()[0]), "INSERT 2F0 layer=0 \"b\" at (5,5,0)");
+}
+
+TEST_F(InsertMoreTest, EscapeDropsTypedTextAndThePendingInsert) {
+  fakes.files.files[u"C:\\b.dxf"] = dxfWith({"  0", "POINT", " 10", "1", " 20", "2"});
+  send(u"-INSERT *C:\\b.dxf\r5,5");
+  cad->escape();
+  send(u"\r");
+  EXPECT_FALSE(cad->commandLine().busy());
+  EXPECT_TRUE(cad->drawing().entities().empty());
+}
+
+}  // namespace
+}  // namespace surva::simtest
