@@ -53,7 +53,9 @@ void ComObject::put(text::u16view member, const Variant& value) {
 }
 
 Variant ComObject::call(text::u16view member, const VariantArray& args) {
-  return invoke(member, DISPATCH_METHOD, args, false);
+  // As Visual Basic calls: a member that a CAD's type library declares as a
+  // parameterised property answers as well as a method does.
+  return invoke(member, DISPATCH_METHOD | DISPATCH_PROPERTYGET, args, false);
 }
 
 }  // namespace surva::win32

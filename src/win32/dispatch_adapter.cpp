@@ -153,10 +153,10 @@ HRESULT DispatchAdapter::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*
     Variant value;
     if (isPut) {
       object_->put(*member, args.values.at(0));
-    } else if (flags & DISPATCH_PROPERTYGET) {
-      value = object_->get(*member, args.values);
-    } else {
+    } else if (flags & DISPATCH_METHOD) {
       value = object_->call(*member, args.values);
+    } else {
+      value = object_->get(*member, args.values);
     }
     args.writeBack();
     if (result) toVariant(value, result);

@@ -1,9 +1,10 @@
 #pragma once
 // Any platform::Object as an IDispatch, so that a portable object model can
-// be served to other processes. Invoke maps a property put to put, a
-// property get (alone or with the method flag) to get, a plain method call
-// to call; errors reach the caller as DISP_E_EXCEPTION with the message in
-// the EXCEPINFO.
+// be served to other processes. Invoke maps a property put to put, a plain
+// property get to get, and anything with the method flag to call (callers
+// such as Visual Basic send an indexed read and a method call alike, with
+// both flags); errors reach the caller as DISP_E_EXCEPTION with the message
+// in the EXCEPINFO.
 #include <windows.h>
 #include <oleauto.h>
 
