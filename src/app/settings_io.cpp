@@ -1,43 +1,17 @@
 #include "app/settings_io.h"
 
-#include <stdexcept>
-
+#include "platform/files.h"
 #include "text/number.h"
+#include "ui/controls.h"
 
 namespace surva::app {
 
 using text::u16;
 using text::u16view;
 
-namespace {
+u16 settingsFilePath(u16view executablePath) { return platform::replaceExtension(executablePath, u".ini"); }
 
-template <typename T>
-T& as(ui::Control& c, u16view name) {
-  auto* typed = dynamic_cast<T*>(&c);
-  if (!typed) throw std::logic_error("control " + text::toUtf8(name) + " is not of the kind its setting needs");
-  return *typed;
-}
-
-}  // namespace
-
-SettingControls::SettingControls(ui::Control& root) { add(root); }
-
-void SettingControls::add(ui::Control& control) {
-  if (!control.name().empty()) byName_.emplace(control.name(), &control);
-  for (ui::Control* child : control.children()) add(*child);
-}
-
-ui::Control& SettingControls::find(u16view name) const {
-  auto it = byName_.find(name);
-  if (it == byName_.end()) throw std::logic_error("the window has no control " + text::toUtf8(name));
-  return *it->second;
-}
-
-ui::CheckBox& SettingControls::checkBox(u16view name) const { return as<ui::CheckBox>(find(name), name); }
-ui::UpDown& SettingControls::upDown(u16view name) const { return as<ui::UpDown>(find(name), name); }
-ui::Edit& SettingControls::edit(u16view name) const { return as<ui::Edit>(find(name), name); }
-
-void readSettings(const IniFile& ini, const SettingControls& controls, u16& targetProgId,
+void readSettings(const IniFile& ini, const ui::Form& window, u16& targetProgId,
                   const std::function<void(const Setting&)>& after) {
   for (const Setting& s : settingsInReadOrder()) {
     switch (s.target) {
@@ -45,16 +19,16 @@ void readSettings(const IniFile& ini, const SettingControls& controls, u16& targ
       case SettingTarget::FormTop:
         continue;  // the window is placed before the rest is read
       case SettingTarget::UpDown:
-        controls.upDown(s.control).setPosition(ini.readInteger(s.section, s.key, s.defaultNumber));
+        window.get<ui::UpDown>(s.control).setPosition(ini.readInteger(s.section, s.key, s.defaultNumber));
         break;
       case SettingTarget::CheckBox:
-        controls.checkBox(s.control).setChecked(ini.readBool(s.section, s.key, s.defaultNumber != 0));
+        window.get<ui::CheckBox>(s.control).setChecked(ini.readBool(s.section, s.key, s.defaultNumber != 0));
         break;
       case SettingTarget::Edit:
-        controls.edit(s.control).setText(ini.readString(s.section, s.key, s.defaultText));
+        window.get<ui::Edit>(s.control).setText(ini.readString(s.section, s.key, s.defaultText));
         break;
       case SettingTarget::EditInteger:
-        controls.edit(s.control).setText(text::intToText(ini.readInteger(s.section, s.key, s.defaultNumber)));
+        window.get<ui::Edit>(s.control).setText(text::intToText(ini.readInteger(s.section, s.key, s.defaultNumber)));
         break;
       case SettingTarget::TargetProgId:
         targetProgId = ini.readString(s.section, s.key, targetProgId);
@@ -64,7 +38,7 @@ void readSettings(const IniFile& ini, const SettingControls& controls, u16& targ
   }
 }
 
-void writeSettings(IniFile& ini, const SettingControls& controls, WindowPosition position, u16view targetProgId) {
+void writeSettings(IniFile& ini, const ui::Form& window, WindowPosition position, u16view targetProgId) {
   for (const Setting* s : settingsInWriteOrder()) {
     auto name = s->writtenKey.empty() ? IniFile::KeyName::Keep : IniFile::KeyName::Respell;
     u16view key = s->keyToWrite();
@@ -76,17 +50,17 @@ void writeSettings(IniFile& ini, const SettingControls& controls, WindowPosition
         ini.writeInteger(s->section, key, position.top, name);
         break;
       case SettingTarget::UpDown:
-        ini.writeInteger(s->section, key, controls.upDown(s->control).position(), name);
+        ini.writeInteger(s->section, key, window.get<ui::UpDown>(s->control).position(), name);
         break;
       case SettingTarget::CheckBox:
-        ini.writeBool(s->section, key, controls.checkBox(s->control).checked(), name);
+        ini.writeBool(s->section, key, window.get<ui::CheckBox>(s->control).checked(), name);
         break;
       case SettingTarget::Edit:
-        ini.writeString(s->section, key, controls.edit(s->control).text(), name);
+        ini.writeString(s->section, key, window.get<ui::Edit>(s->control).text(), name);
         break;
       case SettingTarget::EditInteger:
         ini.writeInteger(s->section, key,
-                         text::tryParseIntOrHex(controls.edit(s->control).text()).value_or(s->defaultNumber), name);
+                         text::tryParseIntOrHex(window.get<ui::Edit>(s->control).text()).value_or(s->defaultNumber), name);
         break;
       case SettingTarget::TargetProgId:
         ini.writeString(s->section, key, targetProgId, name);
