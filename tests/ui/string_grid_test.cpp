@@ -117,6 +117,13 @@ TEST_F(GridTest, InPlaceEditingCommitsOrCancels) {
   EXPECT_FALSE(g.editorMode());
   EXPECT_EQ(g.cells().cell(3, 3), u"");
 
+  g.doubleClick(80, 45);  // column 1, row 2
+  EXPECT_TRUE(g.editorMode());
+  EXPECT_EQ(g.editorText(), u"12.5");
+  g.endEdit(false);
+  g.doubleClick(80, 5);  // header
+  EXPECT_FALSE(g.editorMode());
+
   g.setOptions({.editing = false});
   EXPECT_FALSE(g.beginEdit());
   g.keyPress(u'x');
@@ -212,6 +219,10 @@ TEST_F(GridTest, MovingDownScrollsTheCurrentRowIntoView) {
   EXPECT_EQ(g.topRow(), 5);
   g.setScrollBars(ScrollBars::Vertical);
   EXPECT_EQ(g.visibleDataRows(), 7);
+  g.mouseWheel(-3);
+  EXPECT_EQ(g.topRow(), 2);
+  g.mouseWheel(-3);  // stops at the first data row
+  EXPECT_EQ(g.topRow(), 1);
 }
 
 }  // namespace
