@@ -5,7 +5,7 @@ namespace surva::app {
 Program::Program(platform::Services& services, ui::Backend* backend, MessageFilterRegistration* messageFilter) {
   state_.messageFilter = messageFilter;
   main_ = std::make_unique<MainForm>(services, state_, backend);
-  main_->FormCreate();
+  main_->startUp();
   targetCad_ = std::make_unique<TTargetCADForm>(
       services, TargetCadLinks{*main_, main_->Edit35, main_->Edit36, state_.targetProgId}, main_.get());
   state_.targetCadForm = targetCad_.get();
