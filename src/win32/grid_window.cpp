@@ -80,6 +80,8 @@ GridWindow::GridWindow(Win32Backend& backend, ui::StringGrid& grid) : WindowPeer
                            px(r.left), px(r.top), px(r.width), px(r.height), parentWindow(),
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId())), backend.instance(), nullptr);
   attach(w);
+  // Created with both bars; hide them until they are needed.
+  ShowScrollBar(w, SB_BOTH, FALSE);
   updateScrollBars();
 }
 
@@ -119,6 +121,13 @@ POINT GridWindow::logical(LPARAM lp) const {
   return {unscaled(GET_X_LPARAM(lp), d) + scrollX_, unscaled(GET_Y_LPARAM(lp), d)};
 }
 
+// Showing or hiding a bar recomputes the frame: only when it changes.
+void GridWindow::showBar(int bar, bool& shown, bool on) {
+  if (shown == on) return;
+  shown = on;
+  ShowScrollBar(hwnd(), bar, on);
+}
+
 void GridWindow::updateScrollBars() {
   if (!hwnd() || updatingScroll_) return;
   updatingScroll_ = true;
@@ -133,14 +142,14 @@ void GridWindow::updateScrollBars() {
     si.nPage = static_cast<UINT>(grid_.visibleDataRows());
     si.nPos = grid_.topRow();
     // Shown only while some rows are out of sight.
-    ShowScrollBar(hwnd(), SB_VERT, cells.rowCount() - cells.fixedRows() > grid_.visibleDataRows());
+    showBar(SB_VERT, vShown_, cells.rowCount() - cells.fixedRows() > grid_.visibleDataRows());
     SetScrollInfo(hwnd(), SB_VERT, &si, TRUE);
   } else {
-    ShowScrollBar(hwnd(), SB_VERT, FALSE);
+    showBar(SB_VERT, vShown_, false);
   }
   clampScrollX();
   if (wantsHorizontal(grid_.scrollBars()) && totalWidth() > clientWidthLogical()) {
-    ShowScrollBar(hwnd(), SB_HORZ, TRUE);
+    showBar(SB_HORZ, hShown_, true);
     SCROLLINFO si{};
     si.cbSize = sizeof si;
     si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
@@ -152,7 +161,7 @@ void GridWindow::updateScrollBars() {
     si.nPos = scaled(scrollX_, d);
     SetScrollInfo(hwnd(), SB_HORZ, &si, TRUE);
   } else {
-    ShowScrollBar(hwnd(), SB_HORZ, FALSE);
+    showBar(SB_HORZ, hShown_, false);
     scrollX_ = 0;
   }
   updatingScroll_ = false;
@@ -282,7 +291,6 @@ void GridWindow::onProperty(ui::Property what) {
   switch (what) {
     case ui::Property::Cells:
     case ui::Property::GridLayout: {
-      updateScrollBars();
       // Keep the current column in sight when it moved sideways.
       ui::Rect r = grid_.cellRect(grid_.cells().col(), grid_.cells().row());
       int width = clientWidthLogical();

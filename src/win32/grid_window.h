@@ -39,6 +39,7 @@ class GridWindow : public WindowPeer {
  private:
   static LRESULT CALLBACK editorProc(HWND w, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR data);
   void updateScrollBars();
+  void showBar(int bar, bool& shown, bool on);
   void syncEditor();
   void placeEditor();
   void scrollVertical(int code);
@@ -57,6 +58,8 @@ class GridWindow : public WindowPeer {
   int probeCol_ = -1;  // -1: the current cell
   int probeRow_ = -1;
   bool updatingScroll_ = false;
+  bool vShown_ = false;
+  bool hShown_ = false;
 };
 
 }  // namespace surva::win32

@@ -63,7 +63,12 @@ inline bool report(bool ok, const char* file, int line, const std::string& what)
       throw ::e2e::Fatal{};                                                   \
   } while (0)
 
-inline std::string show(const std::wstring& v) { return "\"" + narrow(v) + "\""; }
+inline std::string show(const std::wstring& v) {
+  std::string s(1, '"');
+  s.append(narrow(v));
+  s.push_back('"');
+  return s;
+}
 inline std::string show(const wchar_t* v) { return show(std::wstring(v)); }
 inline std::string show(bool v) { return v ? "true" : "false"; }
 template <class T>
