@@ -98,10 +98,11 @@ void enablingRule(const Controls& c) {
             e2e::checked(c.checkBox28) == d3);
 }
 
+// Sent, not posted: the target has handled the press when this returns
+// (a posted message may still wait behind a sent one).
 void rightClick(HWND w) {
-  PostMessageW(w, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
-  PostMessageW(w, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
-  e2e::settle(w);
+  e2e::send(w, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+  e2e::send(w, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
 }
 
 void rightButtonToggle(const Controls& c, DWORD pid) {
@@ -121,16 +122,20 @@ void rightButtonToggle(const Controls& c, DWORD pid) {
 void clickCell(HWND grid, int col, int row) {
   // Column width 71 and row height 19 in the layout; the header is row 0.
   LPARAM at = MAKELPARAM(col * 71 + 30, row * 19 + 9);
-  PostMessageW(grid, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  PostMessageW(grid, WM_LBUTTONUP, 0, at);
-  e2e::settle(grid);
+  e2e::send(grid, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  e2e::send(grid, WM_LBUTTONUP, 0, at);
 }
 
+// Keyboard input arrives through the input queue: wait for its effect.
+#define E2E_SOON(cond) E2E_CHECK(e2e::waitUntil([&] { return static_cast<bool>(cond); }, 3000))
+
 void typeSlowly(HWND grid, const std::string& s) {
-  for (char ch : s) {
-    e2e::typeAscii(std::string(1, ch));
-    Sleep(30);  // the first character opens the editor, which then has focus
-    e2e::settle(grid);
+  using surva::win32::kGridInfoEditing;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    e2e::typeAscii(s.substr(i, 1));
+    // The first character opens the editor, which then has the focus.
+    if (i == 0) E2E_SOON(e2e::gridInfo(grid, kGridInfoEditing) == 1);
+    Sleep(30);
   }
 }
 
@@ -146,31 +151,54 @@ void typingIntoTheList(HWND top) {
   E2E_CHECK_EQ(e2e::gridInfo(list, surva::win32::kGridInfoRow), 2LL);
   E2E_CHECK_EQ(e2e::gridInfo(list, surva::win32::kGridInfoCol), 0LL);
   typeSlowly(list, "A-1");
-  E2E_CHECK_EQ(e2e::gridInfo(list, surva::win32::kGridInfoEditing), 1LL);
   e2e::press(VK_RETURN);
-  e2e::waitUntil([&] { return e2e::gridInfo(list, surva::win32::kGridInfoEditing) == 0; }, 3000);
+  E2E_SOON(e2e::gridInfo(list, surva::win32::kGridInfoEditing) == 0);
   E2E_CHECK_EQ(e2e::gridCell(list, 0, 2), std::wstring(L"A-1"));
 
   // Arrow to the X column and type a coordinate; Tab moves on one cell.
   e2e::press(VK_RIGHT);
-  e2e::settle(list);
-  E2E_CHECK_EQ(e2e::gridInfo(list, surva::win32::kGridInfoCol), 1LL);
+  E2E_SOON(e2e::gridInfo(list, surva::win32::kGridInfoCol) == 1);
   typeSlowly(list, "-123.456");
   e2e::press(VK_TAB);
-  e2e::waitUntil([&] { return e2e::gridInfo(list, surva::win32::kGridInfoCol) == 2; }, 3000);
+  E2E_SOON(e2e::gridInfo(list, surva::win32::kGridInfoCol) == 2);
   E2E_CHECK_EQ(e2e::gridCell(list, 1, 2), std::wstring(L"-123.456"));
   E2E_CHECK_EQ(e2e::gridInfo(list, surva::win32::kGridInfoEditing), 0LL);
 
   // Escape drops an edit.
   typeSlowly(list, "9");
   e2e::press(VK_ESCAPE);
-  e2e::waitUntil([&] { return e2e::gridInfo(list, surva::win32::kGridInfoEditing) == 0; }, 3000);
+  E2E_SOON(e2e::gridInfo(list, surva::win32::kGridInfoEditing) == 0);
   E2E_CHECK_EQ(e2e::gridCell(list, 2, 2), std::wstring(L""));
   // The probe with column -1 reads the current cell; other cells stay empty.
   e2e::press(VK_LEFT);
-  e2e::settle(list);
+  E2E_SOON(e2e::gridInfo(list, surva::win32::kGridInfoCol) == 1);
   E2E_CHECK_EQ(e2e::gridCell(list, -1, 0), std::wstring(L"-123.456"));
   E2E_CHECK_EQ(e2e::gridCell(list, 0, 1), std::wstring(L""));
+}
+
+// Pages switch; a control the layout hides (SpeedButton4 on the third
+// page) stays hidden when its page comes up.
+void pagesAndHiddenControls(HWND top) {
+  HWND tabs = nullptr;
+  for (const auto& c : e2e::children(top))
+    if (c.className == L"SysTabControl32") tabs = c.hwnd;
+  E2E_REQUIRE(tabs);
+  HWND speedButton4 = nullptr;
+  for (const auto& c : e2e::children(top)) {
+    RECT want{4 + 3, 24 + 280, 4 + 3 + 73, 24 + 280 + 22};
+    if (_wcsicmp(c.className.c_str(), L"Button") == 0 && c.text.empty() && EqualRect(&c.rect, &want))
+      speedButton4 = c.hwnd;
+  }
+  E2E_REQUIRE(speedButton4);
+  HWND pan = e2e::child(top, L"画層取得", L"Button");  // on the same page
+  E2E_REQUIRE(pan);
+  E2E_CHECK(!IsWindowVisible(pan));
+  e2e::send(tabs, TCM_SETCURFOCUS, 2);
+  E2E_CHECK_EQ(static_cast<int>(e2e::send(tabs, TCM_GETCURSEL)), 2);
+  E2E_CHECK(IsWindowVisible(pan));
+  E2E_CHECK(!IsWindowVisible(speedButton4));
+  e2e::send(tabs, TCM_SETCURFOCUS, 0);
+  E2E_CHECK(!IsWindowVisible(pan));
 }
 
 // Every control with a hint has a tool-tip.
@@ -262,6 +290,7 @@ int main() {
     rightButtonToggle(c, app.id());
     typingIntoTheList(top);
     hints(top, app.id());
+    pagesAndHiddenControls(top);
     versionDialogTwice(top, app.id());
 
     PostMessageW(top, WM_CLOSE, 0, 0);
