@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Screenshots of surva.exe under Wine (Xvfb when there is no display): each
-# of the six tabs and the version dialog, as PNGs in build/screenshots/.
+# of the six tabs, the version dialog and the target CAD list dialog, as
+# PNGs in build/screenshots/.
 #   scripts/screenshots.sh [--build]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -42,6 +43,8 @@ wine "$driver" wait >/dev/null
 for i in 0 1 2 3 4 5; do shoot "tab$((i + 1))" tab "$i"; done
 shoot about about
 wine "$driver" close-about >/dev/null
+shoot target-cad target-cad
+wine "$driver" close-target >/dev/null
 wine "$driver" close >/dev/null
 wait "$app" 2>/dev/null || true
 app=

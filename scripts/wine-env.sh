@@ -70,7 +70,7 @@ _wine_env_setup_prefix() {
   mkdir -p "$WINEPREFIX"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "wine-env: creating the Wine prefix $WINEPREFIX (about 20 s)" >&2
-    wineboot -i >/dev/null 2>&1
+    wineboot -i >/dev/null 2>&1 || echo "wine-env: wineboot failed" >&2
   fi
   # Registry settings in one import: no window manager (top-level windows
   # close at once) and Japanese fonts for the names the program asks for.
@@ -82,11 +82,11 @@ _wine_env_setup_prefix() {
     printf '"ＭＳ Ｐゴシック"="IPAPGothic"\r\n"MS PGothic"="IPAPGothic"\r\n"MS UI Gothic"="IPAPGothic"\r\n'
     printf '"ＭＳ ゴシック"="IPAGothic"\r\n"MS Gothic"="IPAGothic"\r\n\r\n'
   } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg"
-  wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
+  wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1 || echo "wine-env: registry settings failed" >&2
   # Without Marlett the caption buttons show letters.
   local fonts="$WINEPREFIX/drive_c/windows/Fonts"
   mkdir -p "$fonts"
-  [ -f /usr/share/wine/fonts/marlett.ttf ] && cp -f /usr/share/wine/fonts/marlett.ttf "$fonts/"
+  if [ -f /usr/share/wine/fonts/marlett.ttf ]; then cp -f /usr/share/wine/fonts/marlett.ttf "$fonts/"; fi
   touch "$stamp"
 }
 

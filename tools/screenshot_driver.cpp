@@ -6,6 +6,8 @@
 //   screenshot_driver tab N         page N (0-5) shown
 //   screenshot_driver about         version dialog opened (from the list's menu)
 //   screenshot_driver close-about   version dialog closed
+//   screenshot_driver target-cad    target CAD list dialog opened ("編集")
+//   screenshot_driver close-target  target CAD list dialog closed
 //   screenshot_driver close         main window closed
 #include <windows.h>
 
@@ -95,6 +97,32 @@ int main(int argc, char** argv) {
   } else if (cmd == "close-about") {
     HWND about = FindWindowW(L"TAboutBox", nullptr);
     if (about) PostMessageW(about, WM_CLOSE, 0, 0);
+    Sleep(200);
+  } else if (cmd == "target-cad") {
+    HWND tabs = childOfClass(top, L"SysTabControl32");
+    SendMessageTimeoutW(tabs, 0x1330, 1, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+    HWND edit = nullptr;
+    EnumChildWindows(
+        top,
+        [](HWND w, LPARAM lp) -> BOOL {
+          wchar_t text[16];
+          GetWindowTextW(w, text, 16);
+          if (wcscmp(text, L"編集") == 0) {
+            *reinterpret_cast<HWND*>(lp) = w;
+            return FALSE;
+          }
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&edit));
+    if (!edit) return 1;
+    PostMessageW(edit, BM_CLICK, 0, 0);  // the dialog's modal loop runs inside the click
+    HWND dialog = waitFor(L"TTargetCADForm", 5000);
+    if (!dialog) return 1;
+    top = dialog;
+    Sleep(300);
+  } else if (cmd == "close-target") {
+    HWND dialog = FindWindowW(L"TTargetCADForm", nullptr);
+    if (dialog) PostMessageW(dialog, WM_CLOSE, 0, 0);
     Sleep(200);
   } else if (cmd == "close") {
     PostMessageW(top, WM_CLOSE, 0, 0);

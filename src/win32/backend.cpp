@@ -97,9 +97,11 @@ void WindowPeer::applyEnabled() {
 
 void WindowPeer::applyVisible() {
   if (!hwnd_) return;
+  // The window's own flag, not IsWindowVisible: a control hidden on a page
+  // that is not shown must stay hidden when the page comes up.
   bool on = control_.visible() && shown();
-  if ((IsWindowVisible(hwnd_) != FALSE) != on || (on && !(GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE)))
-    ShowWindow(hwnd_, on ? SW_SHOWNA : SW_HIDE);
+  bool has = (GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+  if (has != on) ShowWindow(hwnd_, on ? SW_SHOWNA : SW_HIDE);
 }
 
 void WindowPeer::applyHint() {

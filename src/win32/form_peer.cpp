@@ -89,8 +89,6 @@ void FormPeer::place(bool initial) {
   RECT r{0, 0, scaled(form_.clientWidth(), dpi_), scaled(form_.clientHeight(), dpi_)};
   adjustWindowRect(r, style(), exStyle(), dpi_);
   int w = r.right - r.left, h = r.bottom - r.top;
-  // The model learns the real frame so that its placement rules fit.
-  form_.setFrameSize(unscaled(w, dpi_) - form_.clientWidth(), unscaled(h, dpi_) - form_.clientHeight());
   int x, y;
   if (form_.positionMode() == ui::FormPosition::Designed) {
     x = scaled(form_.bounds().left, dpi_);
@@ -105,7 +103,22 @@ void FormPeer::place(bool initial) {
   placing_ = true;
   UINT flags = SWP_NOACTIVATE | (initial || !form_.stayOnTop() ? SWP_NOZORDER : 0);
   SetWindowPos(hwnd(), form_.stayOnTop() ? HWND_TOPMOST : nullptr, x, y, w, h, flags);
+  fitClient();
   placing_ = false;
+}
+
+// The frame the system really draws may differ from what AdjustWindowRect
+// computed for this DPI (a frame not yet rescaled): measure and correct, so
+// the client area is exactly the layout's size.
+void FormPeer::fitClient() {
+  RECT c, outer;
+  GetClientRect(hwnd(), &c);
+  GetWindowRect(hwnd(), &outer);
+  int dw = scaled(form_.clientWidth(), dpi_) - c.right, dh = scaled(form_.clientHeight(), dpi_) - c.bottom;
+  int w = outer.right - outer.left + dw, h = outer.bottom - outer.top + dh;
+  if (dw != 0 || dh != 0) SetWindowPos(hwnd(), nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // The model learns the real frame so that its placement rules fit.
+  form_.setFrameSize(unscaled(w, dpi_) - form_.clientWidth(), unscaled(h, dpi_) - form_.clientHeight());
 }
 
 void FormPeer::applyBounds() {
@@ -209,8 +222,11 @@ bool FormPeer::handle(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       // Client size exact at the new DPI (the suggestion may round).
       RECT r{0, 0, scaled(form_.clientWidth(), dpi_), scaled(form_.clientHeight(), dpi_)};
       adjustWindowRect(r, style(), exStyle(), dpi_);
+      placing_ = true;
       SetWindowPos(hwnd(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+      fitClient();
+      placing_ = false;
       result = 0;
       return true;
     }

@@ -28,6 +28,7 @@ class FormPeer : public WindowPeer {
   bool shown() const override { return false; }  // show() and showModal() decide
 
  private:
+  void fitClient();
   DWORD style() const;
   DWORD exStyle() const;
   void rescaleTree(ui::Control& c);

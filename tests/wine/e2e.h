@@ -369,7 +369,9 @@ inline void typeAscii(const std::string& s) {
   }
 }
 
-// Lets the target process handle what was sent (its queue runs empty).
+// Waits until the target thread has handled everything sent to it before.
+// Posted messages and keyboard input may still be waiting after it (sent
+// messages go first): for those, wait for their effect with waitUntil.
 inline void settle(HWND w) { send(w, WM_NULL); }
 
 // ---- the string grid (see win32/grid_probe.h) --------------------------------

@@ -6,6 +6,8 @@
 #include "app/main_form_layout.h"
 #include "e2e.h"
 
+#include <commctrl.h>
+
 namespace {
 
 using surva::ui::ControlSpec;
@@ -80,20 +82,27 @@ void enablingRule(const Controls& c) {
   // PLINE off at start: its options are disabled and keep their checks.
   E2E_CHECK(!e2e::checked(c.checkBox21));
   E2E_CHECK(!e2e::enabled(c.checkBox5) && !e2e::enabled(c.checkBox7) && !e2e::enabled(c.checkBox28));
+  // The checks as start-up left them (the settings decide) are kept
+  // through enabling and disabling.
+  bool five = e2e::checked(c.checkBox5), seven = e2e::checked(c.checkBox7), d3 = e2e::checked(c.checkBox28);
   e2e::click(c.checkBox21);
   E2E_CHECK(e2e::checked(c.checkBox21));
   E2E_CHECK(e2e::enabled(c.checkBox5) && e2e::enabled(c.checkBox7) && e2e::enabled(c.checkBox28));
-  E2E_CHECK(e2e::checked(c.checkBox5) && !e2e::checked(c.checkBox7) && e2e::checked(c.checkBox28));
+  E2E_CHECK(e2e::checked(c.checkBox5) == five && e2e::checked(c.checkBox7) == seven &&
+            e2e::checked(c.checkBox28) == d3);
   e2e::click(c.checkBox21);
   E2E_CHECK(!e2e::checked(c.checkBox21));
   E2E_CHECK(!e2e::enabled(c.checkBox5) && !e2e::enabled(c.checkBox7) && !e2e::enabled(c.checkBox28));
-  E2E_CHECK(e2e::checked(c.checkBox5) && !e2e::checked(c.checkBox7) && e2e::checked(c.checkBox28));
+  e2e::click(c.checkBox7);  // a disabled check box takes no click
+  E2E_CHECK(e2e::checked(c.checkBox5) == five && e2e::checked(c.checkBox7) == seven &&
+            e2e::checked(c.checkBox28) == d3);
 }
 
+// Sent, not posted: the target has handled the press when this returns
+// (a posted message may still wait behind a sent one).
 void rightClick(HWND w) {
-  PostMessageW(w, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
-  PostMessageW(w, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
-  e2e::settle(w);
+  e2e::send(w, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+  e2e::send(w, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
 }
 
 void rightButtonToggle(const Controls& c, DWORD pid) {
@@ -113,16 +122,20 @@ void rightButtonToggle(const Controls& c, DWORD pid) {
 void clickCell(HWND grid, int col, int row) {
   // Column width 71 and row height 19 in the layout; the header is row 0.
   LPARAM at = MAKELPARAM(col * 71 + 30, row * 19 + 9);
-  PostMessageW(grid, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  PostMessageW(grid, WM_LBUTTONUP, 0, at);
-  e2e::settle(grid);
+  e2e::send(grid, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  e2e::send(grid, WM_LBUTTONUP, 0, at);
 }
 
+// Keyboard input arrives through the input queue: wait for its effect.
+#define E2E_SOON(cond) E2E_CHECK(e2e::waitUntil([&] { return static_cast<bool>(cond); }, 3000))
+
 void typeSlowly(HWND grid, const std::string& s) {
-  for (char ch : s) {
-    e2e::typeAscii(std::string(1, ch));
-    Sleep(30);  // the first character opens the editor, which then has focus
-    e2e::settle(grid);
+  using surva::win32::kGridInfoEditing;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    e2e::typeAscii(s.substr(i, 1));
+    // The first character opens the editor, which then has the focus.
+    if (i == 0) E2E_SOON(e2e::gridInfo(grid, kGridInfoEditing) == 1);
+    Sleep(30);
   }
 }
 
@@ -138,31 +151,111 @@ void typingIntoTheList(HWND top) {
   E2E_CHECK_EQ(e2e::gridInfo(list, surva::win32::kGridInfoRow), 2LL);
   E2E_CHECK_EQ(e2e::gridInfo(list, surva::win32::kGridInfoCol), 0LL);
   typeSlowly(list, "A-1");
-  E2E_CHECK_EQ(e2e::gridInfo(list, surva::win32::kGridInfoEditing), 1LL);
   e2e::press(VK_RETURN);
-  e2e::waitUntil([&] { return e2e::gridInfo(list, surva::win32::kGridInfoEditing) == 0; }, 3000);
+  E2E_SOON(e2e::gridInfo(list, surva::win32::kGridInfoEditing) == 0);
   E2E_CHECK_EQ(e2e::gridCell(list, 0, 2), std::wstring(L"A-1"));
 
   // Arrow to the X column and type a coordinate; Tab moves on one cell.
   e2e::press(VK_RIGHT);
-  e2e::settle(list);
-  E2E_CHECK_EQ(e2e::gridInfo(list, surva::win32::kGridInfoCol), 1LL);
+  E2E_SOON(e2e::gridInfo(list, surva::win32::kGridInfoCol) == 1);
   typeSlowly(list, "-123.456");
   e2e::press(VK_TAB);
-  e2e::waitUntil([&] { return e2e::gridInfo(list, surva::win32::kGridInfoCol) == 2; }, 3000);
+  E2E_SOON(e2e::gridInfo(list, surva::win32::kGridInfoCol) == 2);
   E2E_CHECK_EQ(e2e::gridCell(list, 1, 2), std::wstring(L"-123.456"));
   E2E_CHECK_EQ(e2e::gridInfo(list, surva::win32::kGridInfoEditing), 0LL);
 
   // Escape drops an edit.
   typeSlowly(list, "9");
   e2e::press(VK_ESCAPE);
-  e2e::waitUntil([&] { return e2e::gridInfo(list, surva::win32::kGridInfoEditing) == 0; }, 3000);
+  E2E_SOON(e2e::gridInfo(list, surva::win32::kGridInfoEditing) == 0);
   E2E_CHECK_EQ(e2e::gridCell(list, 2, 2), std::wstring(L""));
   // The probe with column -1 reads the current cell; other cells stay empty.
   e2e::press(VK_LEFT);
-  e2e::settle(list);
+  E2E_SOON(e2e::gridInfo(list, surva::win32::kGridInfoCol) == 1);
   E2E_CHECK_EQ(e2e::gridCell(list, -1, 0), std::wstring(L"-123.456"));
   E2E_CHECK_EQ(e2e::gridCell(list, 0, 1), std::wstring(L""));
+}
+
+// Pages switch; a control the layout hides (SpeedButton4 on the third
+// page) stays hidden when its page comes up.
+void pagesAndHiddenControls(HWND top) {
+  HWND tabs = nullptr;
+  for (const auto& c : e2e::children(top))
+    if (c.className == L"SysTabControl32") tabs = c.hwnd;
+  E2E_REQUIRE(tabs);
+  HWND speedButton4 = nullptr;
+  for (const auto& c : e2e::children(top)) {
+    RECT want{4 + 3, 24 + 280, 4 + 3 + 73, 24 + 280 + 22};
+    if (_wcsicmp(c.className.c_str(), L"Button") == 0 && c.text.empty() && EqualRect(&c.rect, &want))
+      speedButton4 = c.hwnd;
+  }
+  E2E_REQUIRE(speedButton4);
+  HWND pan = e2e::child(top, L"画層取得", L"Button");  // on the same page
+  E2E_REQUIRE(pan);
+  E2E_CHECK(!IsWindowVisible(pan));
+  e2e::send(tabs, TCM_SETCURFOCUS, 2);
+  E2E_CHECK_EQ(static_cast<int>(e2e::send(tabs, TCM_GETCURSEL)), 2);
+  E2E_CHECK(IsWindowVisible(pan));
+  E2E_CHECK(!IsWindowVisible(speedButton4));
+  e2e::send(tabs, TCM_SETCURFOCUS, 0);
+  E2E_CHECK(!IsWindowVisible(pan));
+}
+
+// Every control with a hint has a tool-tip.
+void hints(HWND top, DWORD pid) {
+  int withHint = 0;
+  for (const auto& spec : surva::app::mainFormLayout())
+    if (spec.props.hint) ++withHint;
+  HWND tips = nullptr;
+  struct Ctx {
+    DWORD pid;
+    HWND top;
+    HWND* out;
+  } ctx{pid, top, &tips};
+  EnumWindows(
+      [](HWND w, LPARAM lp) -> BOOL {
+        auto* c = reinterpret_cast<Ctx*>(lp);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        if (owner == c->pid && e2e::className(w) == L"tooltips_class32" && GetWindow(w, GW_OWNER) == c->top) {
+          *c->out = w;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&ctx));
+  E2E_REQUIRE(tips);
+  E2E_CHECK_EQ(static_cast<int>(e2e::send(tips, TTM_GETTOOLCOUNT)), withHint);
+}
+
+// The version dialog from the main list's pop-up menu: modal, shown afresh
+// each time, closed by its OK button.
+void versionDialogTwice(HWND top, DWORD pid) {
+  HWND list = e2e::grids(top).at(0);
+  for (int round = 0; round < 2; ++round) {
+    E2E_REQUIRE(e2e::bringToFront(top));
+    RECT r;
+    GetWindowRect(list, &r);
+    PostMessageW(list, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(r.left + 40, r.top + 40));
+    HWND menu = e2e::waitForWindow(L"#32768", nullptr, 5000);
+    E2E_REQUIRE(menu);
+    e2e::press(VK_END);  // the last item: "バージョン情報"
+    Sleep(50);
+    e2e::press(VK_RETURN);
+    HWND about = e2e::waitForProcessWindow(pid, [](HWND w) { return e2e::className(w) == L"TAboutBox"; });
+    E2E_REQUIRE(about);
+    E2E_CHECK_EQ(e2e::text(about), std::wstring(L"バージョン情報"));
+    E2E_CHECK_EQ(e2e::clientSize(about).cx, 227L);
+    E2E_CHECK_EQ(e2e::clientSize(about).cy, 164L);
+    E2E_CHECK(!e2e::enabled(top));  // modal: the main window waits
+    E2E_CHECK(e2e::child(about, L"Surva2023", L"Static") != nullptr);
+    E2E_CHECK(e2e::child(about, L"Ver, 2023.8.9", L"Static") != nullptr);
+    HWND ok = e2e::child(about, L"OK", L"Button");
+    E2E_REQUIRE(ok);
+    e2e::click(ok);
+    E2E_CHECK(e2e::waitUntil([&] { return !IsWindow(about) || !IsWindowVisible(about); }, 5000));
+    E2E_CHECK(e2e::waitUntil([&] { return e2e::enabled(top); }, 3000));
+  }
 }
 
 }  // namespace
@@ -196,6 +289,9 @@ int main() {
     enablingRule(c);
     rightButtonToggle(c, app.id());
     typingIntoTheList(top);
+    hints(top, app.id());
+    pagesAndHiddenControls(top);
+    versionDialogTwice(top, app.id());
 
     PostMessageW(top, WM_CLOSE, 0, 0);
     auto code = app.wait(15000);
