@@ -47,7 +47,7 @@ DxfText buildTableDxf(const ui::TextGrid& list, const TableSettings& s, double f
   const double yB = -g.h * n;
   for (int i = 0; i <= n; ++i) writeHorizontalLine(dxf, frame, -g.h * i, g.right());
   writeVerticalLine(dxf, frame, 0.0, yB);
-  for (int k = 0; k < g.c; ++k) writeVerticalLine(dxf, frame, g.rightOf(k), yB);
+  for (int k = 0; k <= g.c; ++k) writeVerticalLine(dxf, frame, g.rightOf(k), yB);
 
   static const text::u16view kHeadings[] = {u"測点", u"X座標", u"Y座標", u"Z座標"};
   writeTableHeading(dxf, textLayer, g.wN / 2, -g.h / 2, g.t, dxf.encodeValue(kHeadings[0]));
