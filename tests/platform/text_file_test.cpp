@@ -1,0 +1,134 @@
+#include "platform/text_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sys/resource.h>
+
+#include <csignal>
+
+#include "platform/posix/posix_files.h"
+#include "support/fakes.h"
+#include "support/temp_dir.h"
+#include "text/error.h"
+
+using namespace surva;
+using namespace surva::platform;
+
+namespace {
+const posix::IconvCodec& codec() {
+  static posix::IconvCodec c;
+  return c;
+}
+std::string slurp(const std::filesystem::path& p) {
+  std::ifstream f(p, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(f), {});
+}
+}  // namespace
+
+TEST(Codec, Cp932RoundTripAndUnmappableCharactersAreReported) {
+  auto r = codec().encode(u"測点A");
+  EXPECT_TRUE(r.complete());
+  EXPECT_EQ(r.bytes, "\x91\xAA\x93\x5F" "A");
+  EXPECT_EQ(codec().decode(r.bytes), u"測点A");
+
+  auto bad = codec().encode(u"ab\u00E9c\U0001F600d");  // é and an emoji are not in CP932
+  EXPECT_FALSE(bad.complete());
+  EXPECT_EQ(bad.firstUnmappable, 2u);
+  EXPECT_EQ(bad.bytes, "ab?c?d");
+  EXPECT_FALSE(codec().canEncode(u"\u00E9"));
+  EXPECT_TRUE(codec().canEncode(u"ｱ"));
+}
+
+TEST(Codec, UndefinedBytesDecodeAsReplacement) {
+  EXPECT_EQ(codec().decode("A\x81"), u"A\uFFFD");  // cut-off lead byte
+}
+
+TEST(TextFile, LinesEndAtCrLfLfOrCrAndAFinalBreakAddsNoLine) {
+  auto c = decodeText("a\r\nb\nc\rd\r\n", codec());
+  EXPECT_EQ(c.lines, (std::vector<text::u16>{u"a", u"b", u"c", u"d"}));
+  EXPECT_EQ(decodeText("a\r\n\r\n", codec()).lines, (std::vector<text::u16>{u"a", u""}));
+  EXPECT_EQ(decodeText("last", codec()).lines, (std::vector<text::u16>{u"last"}));
+  EXPECT_TRUE(decodeText("", codec()).lines.empty());
+}
+
+TEST(TextFile, EncodingFollowsTheByteOrderMark) {
+  auto u8 = decodeText("\xEF\xBB\xBF測点\r\n", codec());
+  EXPECT_EQ(u8.encoding, TextEncoding::Utf8Bom);
+  EXPECT_EQ(u8.lines.at(0), u"測点");
+  auto le = decodeText(std::string("\xFF\xFE" "A\0\r\0\n\0", 8), codec());
+  EXPECT_EQ(le.encoding, TextEncoding::Utf16LeBom);
+  EXPECT_EQ(le.lines.at(0), u"A");
+  auto be = decodeText(std::string("\xFE\xFF\0B", 4), codec());
+  EXPECT_EQ(be.encoding, TextEncoding::Utf16BeBom);
+  EXPECT_EQ(be.lines.at(0), u"B");
+  auto ansi = decodeText("\x91\xAA\x93\x5F", codec());
+  EXPECT_EQ(ansi.encoding, TextEncoding::Ansi);
+  EXPECT_EQ(ansi.lines.at(0), u"測点");
+}
+
+TEST(TextFile, WritesEachEncodingBackWithCrLf) {
+  std::vector<text::u16> lines{u"名称\tGcad.Application.23", u"x"};
+  for (auto enc : {TextEncoding::Ansi, TextEncoding::Utf8Bom, TextEncoding::Utf16LeBom, TextEncoding::Utf16BeBom}) {
+    auto bytes = encodeText(lines, enc, codec()).bytes;
+    auto back = decodeText(bytes, codec());
+    EXPECT_EQ(back.encoding, enc);
+    EXPECT_EQ(back.lines, lines);
+  }
+  EXPECT_EQ(encodeText({u"a", u""}, TextEncoding::Ansi, codec()).bytes, "a\r\n\r\n");
+  auto bad = encodeText({u"ok", u"x\u00E9"}, TextEncoding::Ansi, codec());
+  EXPECT_FALSE(bad.complete);
+  EXPECT_EQ(bad.badLine, 1u);
+  EXPECT_EQ(bad.badColumn, 1u);
+}
+
+TEST(PosixFiles, AtomicWriteReplacesAndAFailedWriteKeepsTheOldFile) {
+  fakes::TempDir dir;
+  posix::PosixFileSystem fs;
+  auto path = dir.file("surva.ini");
+  EXPECT_FALSE(fs.readFile(path).has_value());
+  fs.writeFileAtomic(path, "old\r\n");
+  fs.writeFileAtomic(path, "new\r\n");
+  EXPECT_EQ(*fs.readFile(path), "new\r\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);  // no temporary left
+
+  // A file-size limit makes the write fail part-way, as a full disk does.
+  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit old{};
+  ::getrlimit(RLIMIT_FSIZE, &old);
+  rlimit small = old;
+  small.rlim_cur = 16;
+  ::setrlimit(RLIMIT_FSIZE, &small);
+  bool threw = false;
+  try {
+    fs.writeFileAtomic(path, std::string(4096, 'x'));
+  } catch (const Failure& f) {
+    threw = true;
+    EXPECT_NE(f.message().find(path), text::u16::npos);
+  }
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+  EXPECT_TRUE(threw);
+  EXPECT_EQ(slurp(dir.path() / "surva.ini"), "new\r\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(PosixFiles, MissingFolderIsReportedWithTheFileName) {
+  posix::PosixFileSystem fs;
+  text::u16 path = u"/nonexistent-folder-surva/x.dxf";
+  try {
+    fs.writeFileAtomic(path, "x");
+    FAIL();
+  } catch (const Failure& f) {
+    EXPECT_NE(f.message().find(path), text::u16::npos);
+    EXPECT_NE(f.message().find(u"書き込めません"), text::u16::npos);
+  }
+}
+
+TEST(Paths, ExtensionAndFolder) {
+  EXPECT_EQ(replaceExtension(u"C:\\Surva\\surva.exe", u".ini"), u"C:\\Surva\\surva.ini");
+  EXPECT_EQ(replaceExtension(u"C:\\my.dir\\surva", u".dxf"), u"C:\\my.dir\\surva.dxf");
+  EXPECT_EQ(folderOf(u"C:\\Surva\\surva.exe"), u"C:\\Surva\\");
+  EXPECT_EQ(folderOf(u"surva.exe"), u"");
+}
