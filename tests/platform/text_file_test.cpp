@@ -4,7 +4,9 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sys/stat.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include "platform/posix/posix_files.h"
 #include "support/fakes.h"
@@ -91,15 +93,25 @@ TEST(PosixFiles, AtomicWriteReplacesAndAFailedWriteKeepsTheOldFile) {
   EXPECT_EQ(*fs.readFile(path), "new\r\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);  // no temporary left
 
-  if (::geteuid() == 0) GTEST_SKIP() << "root can write into a read-only folder";
-  std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  // A file-size limit makes the write fail part-way, as a full disk does.
+  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit old{};
+  ::getrlimit(RLIMIT_FSIZE, &old);
+  rlimit small = old;
+  small.rlim_cur = 16;
+  ::setrlimit(RLIMIT_FSIZE, &small);
+  bool threw = false;
   try {
-    fs.writeFileAtomic(path, "lost");
-    FAIL() << "write into a read-only folder succeeded";
+    fs.writeFileAtomic(path, std::string(4096, 'x'));
   } catch (const Failure& f) {
+    threw = true;
     EXPECT_NE(f.message().find(path), text::u16::npos);
   }
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+  EXPECT_TRUE(threw);
   EXPECT_EQ(slurp(dir.path() / "surva.ini"), "new\r\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
 TEST(PosixFiles, MissingFolderIsReportedWithTheFileName) {

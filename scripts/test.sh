@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Builds and runs every test: the native suites under AddressSanitizer and
+# UndefinedBehaviorSanitizer (benchmarks built and smoke-run), the Windows
+# cross build, and the end-to-end tests of surva.exe under Wine and Xvfb.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/packages.sh
+ensure_packages "${NATIVE_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
+
+jobs=$(nproc)
+status=0
+
+echo "== native build (ASan + UBSan)"
+cmake --preset native-asan >/dev/null
+cmake --build build/native-asan -j"$jobs"
+
+echo "== native tests"
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+ctest --test-dir build/native-asan --output-on-failure -j"$jobs" || status=1
+
+echo "== benchmarks start (figures come from the native preset: scripts/bench.sh)"
+for b in build/native-asan/bench/*; do
+  [ -x "$b" ] && [ -f "$b" ] || continue
+  "$b" --benchmark_list_tests >/dev/null || { echo "benchmark does not start: $b"; status=1; }
+done
+
+echo "== Windows cross build"
+cmake --preset windows >/dev/null
+cmake --build build/windows -j"$jobs"
+
+if [ -x scripts/wine-tests.sh ]; then
+  echo "== Wine end-to-end tests"
+  scripts/wine-tests.sh || status=1
+fi
+
+if [ $status -ne 0 ]; then
+  echo "SOME TESTS FAILED"
+fi
+exit $status
