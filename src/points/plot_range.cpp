@@ -51,4 +51,18 @@ bool plotNoLeftOut(text::u16view expression, std::int32_t row) {
   return !InPlotRange(expression, row);
 }
 
+void plotListCellStyle(text::u16view expression, int col, int row, ui::CellStyle& style) {
+  if (row == 0 || col == 0) return;
+  if (col == 4) {
+    const bool leftOut = plotNoLeftOut(expression, row);
+    style.background = leftOut ? ui::colors::Grey : ui::colors::White;
+    style.textColor = leftOut ? ui::colors::White : ui::colors::Black;
+  }
+  style.align = ui::Align::Right;
+  style.insetRight = 4;
+  style.verticalCenter = true;
+}
+
+void plotRangeChanged(ui::StringGrid& list) { list.invalidate(); }
+
 }  // namespace surva::points

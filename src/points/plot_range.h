@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "text/u16.h"
+#include "ui/string_grid.h"
 
 namespace surva::points {
 
@@ -20,5 +21,15 @@ bool InPlotRange(text::u16view expression, std::int32_t n);
 // Whether the PLOT No. cell of data row `row` shows as left out: grey with
 // white text. An expression of blanks only greys nothing.
 bool plotNoLeftOut(text::u16view expression, std::int32_t row);
+
+// The painting of a main-list cell: header row and station names keep the
+// grid's own look; coordinates and PLOT No. are right-aligned 4 px from the
+// right edge and vertically centred; PLOT No. is black on white, or white on
+// grey (128, 128, 128) for a row the expression leaves out.
+void plotListCellStyle(text::u16view expression, int col, int row, ui::CellStyle& style);
+
+// The expression changed: paint the whole list again so the PLOT No.
+// colouring follows it while it is typed.
+void plotRangeChanged(ui::StringGrid& list);
 
 }  // namespace surva::points

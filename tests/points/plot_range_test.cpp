@@ -70,5 +70,31 @@ TEST(PlotNoLeftOut, GreyFollowsTheRowNumber) {
   EXPECT_TRUE(plotNoLeftOut(u"1-3,6,7", 4));
 }
 
+TEST(PlotListCellStyle, ColoursAndAlignment) {
+  const ui::CellStyle grid{ui::colors::Highlight, ui::colors::HighlightText, ui::Align::Left, 2, 0, false};
+  ui::CellStyle s = grid;
+  plotListCellStyle(u"1-3", 0, 5, s);  // station names: the grid's own look
+  EXPECT_EQ(s, grid);
+  plotListCellStyle(u"1-3", 4, 0, s);  // header
+  EXPECT_EQ(s, grid);
+
+  plotListCellStyle(u"1-3", 2, 5, s);  // coordinates keep the grid's colours
+  EXPECT_EQ(s.background, ui::colors::Highlight);
+  EXPECT_EQ(s.textColor, ui::colors::HighlightText);
+  EXPECT_EQ(s.align, ui::Align::Right);
+  EXPECT_EQ(s.insetRight, 4);
+  EXPECT_TRUE(s.verticalCenter);
+
+  s = grid;
+  plotListCellStyle(u"1-3", 4, 5, s);
+  EXPECT_EQ(s.background, (ui::Color{128, 128, 128}));
+  EXPECT_EQ(s.textColor, ui::colors::White);
+  EXPECT_EQ(s.align, ui::Align::Right);
+  s = grid;
+  plotListCellStyle(u"1-3", 4, 2, s);  // selected, even when the cell is selected
+  EXPECT_EQ(s.background, ui::colors::White);
+  EXPECT_EQ(s.textColor, ui::colors::Black);
+}
+
 }  // namespace
 }  // namespace surva::points
