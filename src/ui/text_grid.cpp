@@ -14,6 +14,8 @@ TextGrid::TextGrid(int colCount, int rowCount, int fixedRows)
   col_ = 0;
   row_ = std::min(fixedRows_, this->rowCount() - 1);
   selection_ = {col_, row_, col_, row_};
+  reportedCol_ = col_;
+  reportedRow_ = row_;
 }
 
 void TextGrid::setRowCount(int rows) {
@@ -112,7 +114,15 @@ void TextGrid::clampCursor() {
 }
 
 void TextGrid::changed() {
-  if (batch_ == 0 && onChange) onChange();
+  if (batch_ != 0) return;
+  if (onChange) onChange();
+  if (col_ != reportedCol_ || row_ != reportedRow_) {
+    // Recorded before the call, so a handler that moves the cell again is
+    // told once more and not in a loop.
+    reportedCol_ = col_;
+    reportedRow_ = row_;
+    if (onCurrentChange) onCurrentChange();
+  }
 }
 
 }  // namespace surva::ui

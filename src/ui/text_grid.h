@@ -56,6 +56,10 @@ class TextGrid {
   // Called after every change of cells, sizes, current cell or selection,
   // so a view can repaint. Bulk edits may suspend it.
   std::function<void()> onChange;
+  // Called after onChange when the current cell has moved (by setCurrent,
+  // or because a resize pushed it back into the grid). A handler may move
+  // the current cell again; it is then called once more.
+  std::function<void()> onCurrentChange;
   class BatchUpdate {
    public:
     explicit BatchUpdate(TextGrid& g) : g_(g) { ++g_.batch_; }
@@ -80,6 +84,8 @@ class TextGrid {
   int row_ = 1;
   GridRect selection_{0, 1, 0, 1};
   int batch_ = 0;
+  int reportedCol_ = 0;
+  int reportedRow_ = 1;
 };
 
 }  // namespace surva::ui
