@@ -1,5 +1,6 @@
 #include "dxf/coordinate_table_dxf.h"
 
+#include "dxf/dxf_format.h"
 #include "dxf/dxf_records.h"
 #include "dxf/layer_name.h"
 #include "dxf/round_digits.h"
@@ -23,8 +24,6 @@ struct Geometry {
   double rightOf(int k) const { return wN + k * wC; }
   double right() const { return rightOf(c); }
 };
-
-std::string ascii(text::u16view s) { return std::string(s.begin(), s.end()); }
 
 }  // namespace
 
@@ -69,7 +68,7 @@ DxfText buildTableDxf(const ui::TextGrid& list, const TableSettings& s, double f
       }
       double value = text::parseNumber(cell);
       if (s.thousandths) value /= 1000;
-      const std::string shown = ascii(text::formatFixed(RoundDigits(value, d), d));
+      const std::string shown = formatFixedAscii(RoundDigits(value, d), d);
       writeTableCell(dxf, textLayer, CellAlign::Right, g.rightOf(k) - g.h, y, g.t, shown);
     }
   }

@@ -1,5 +1,6 @@
 #include "dxf/plot_dxf.h"
 
+#include "dxf/dxf_format.h"
 #include "dxf/dxf_records.h"
 #include "dxf/layer_name.h"
 #include "points/plot_range.h"
@@ -10,8 +11,6 @@ namespace surva::dxf {
 namespace {
 
 Xyz xyz(const points::TAcadPoint& p) { return {p.x, p.y, p.z}; }
-
-std::string ascii(const text::u16& s) { return std::string(s.begin(), s.end()); }
 
 // The PLOT No. cell of the point's own list row; 0 when it is not an integer.
 std::int32_t plotNumber(const ui::TextGrid& list, const points::TPlotData& p) {
@@ -76,8 +75,8 @@ PlotDxf buildPlotDxf(const std::vector<points::TPlotData>& working, const ui::Te
     const int d = s.labelDecimals;
     for (const auto& p : working) {
       if (!selected(p)) continue;
-      const std::string label = s.zOnly ? ascii(text::formatFixed(p.pt.z, d))
-                                        : ascii(text::formatFixed(p.pt.x, d)) + "," + ascii(text::formatFixed(p.pt.y, d));
+      const std::string label = s.zOnly ? formatFixedAscii(p.pt.z, d)
+                                        : formatFixedAscii(p.pt.x, d) + "," + formatFixedAscii(p.pt.y, d);
       writeCoordText(dxf, layer, xyz(p.pt), height, label);
       ++out.records;
     }

@@ -10,6 +10,7 @@
 #include "dxf_lines.h"
 #include "platform/posix/iconv_codec.h"
 #include "support/fakes.h"
+#include "text/number.h"
 
 namespace surva::dxf {
 namespace {
@@ -44,6 +45,24 @@ TEST_F(DxfWriterTest, NumberForms) {
   EXPECT_EQ(formatSize(1.8 * 0.3), "0.54");
   EXPECT_EQ(formatSize(1.8 * 100), "180");
   EXPECT_EQ(formatSize(0.0), "0");
+}
+
+TEST(DxfNumberForms, FixedFormIsTheSharedFormatter) {
+  // The writer's own formatter must give exactly text::formatFixed's text.
+  const double values[] = {0.0,      -0.0,         2.5,        -2.5,         0.125,        1.005,      200.5,
+                           0.5,      -0.5,         9.5,        99.999999995, -99.999999995, 1e-9,     -1e-9,
+                           1e20,     -123456789.123456789,     0.000000005,  0.0000000049, 1.7976931348623157e308,
+                           5e-324,   12345.123456789,          999999.999999995};
+  for (double v : values)
+    for (int d : {0, 1, 2, 3, 8, 30})
+      EXPECT_EQ(formatFixedAscii(v, d), text::toUtf8(text::formatFixed(v, d))) << v << " at " << d;
+  std::uint64_t x = 88172645463325252ull;
+  for (int i = 0; i < 20000; ++i) {
+    x ^= x << 13, x ^= x >> 7, x ^= x << 17;
+    const double v = (static_cast<double>(x % 2000000000) - 1e9) / static_cast<double>(1 + x % 100000);
+    const int d = static_cast<int>(x % 10);
+    ASSERT_EQ(formatFixedAscii(v, d), text::toUtf8(text::formatFixed(v, d))) << v << " at " << d;
+  }
 }
 
 TEST_F(DxfWriterTest, PointRecordForms) {
