@@ -8,9 +8,13 @@
 // (app/messages.h): an error that escapes it ends the command and is shown
 // in a message box, and the program goes on.
 //
-// Lifecycle: construct (controls hold their design values), then
-// FormCreate() (start-up: settings, caption), then show(); closing the
-// window runs FormClose() (shutdown).
+// Lifecycle, as the program entry uses it:
+//   MainForm form(services, state, &backend);  // controls at design values
+//   form.startUp();   // FormCreate inside the error report: settings, caption
+//   form.show();      // peers are created here, from the state after start-up
+//   ... event loop ...; the user closing the window runs FormClose (shutdown)
+// Tests construct it without a backend (or with a recording one) and call
+// the handlers or the controls' input methods directly.
 #include "app/app_state.h"
 #include "app/messages.h"
 #include "platform/services.h"
@@ -25,6 +29,8 @@ class MainForm : public ui::Form {
 
   platform::Services& services() { return services_; }
   AppState& state() { return state_; }
+  // FormCreate inside the general error report.
+  void startUp() { runCommand([this] { FormCreate(); }); }
   // Runs a command inside the general error report.
   void runCommand(const std::function<void()>& command) { runner_.run(command); }
   // Lets window messages through in the middle of a command (progress).
