@@ -5,6 +5,9 @@
 
 namespace surva::app {
 
+class MessageFilterRegistration;
+class TTargetCADForm;
+
 inline constexpr char16_t kDefaultTargetProgId[] = u"Gcad.Application.23";
 
 struct AppState {
@@ -14,6 +17,12 @@ struct AppState {
   // the coordinate table write and insert into CAD.
   text::u16 exchangeDxfPath;
   // Room for the working array and the harvest store.
+
+  // The OLE message filter of the CAD link, registered for the whole run
+  // (none in tests that do not need it).
+  MessageFilterRegistration* messageFilter = nullptr;
+  // The target CAD list dialog, created once after the main window.
+  TTargetCADForm* targetCadForm = nullptr;
 };
 
 }  // namespace surva::app

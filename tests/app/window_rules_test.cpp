@@ -52,11 +52,11 @@ TEST_F(WindowRulesTest, Button12CaptionFollowsTheIntOption) {
   EXPECT_EQ(form.Button12.text(), u"ID (INT)");
 }
 
-TEST_F(WindowRulesTest, StartUpAppliesTheRulesToTheDesignState) {
+TEST_F(WindowRulesTest, StartUpAppliesTheRulesToTheDefaults) {
   form.FormCreate();
   EXPECT_EQ(form.Button12.text(), u"ID (INT)");  // CheckBox16 is on
   EXPECT_FALSE(form.CheckBox5.enabled());       // CheckBox21 is off
-  EXPECT_TRUE(form.CheckBox5.checked());
+  EXPECT_FALSE(form.CheckBox5.checked());      // unchecked by the settings default
   EXPECT_TRUE(form.CheckBox11.enabled());  // CheckBox4 is on
   EXPECT_FALSE(form.Edit21.enabled());     // CheckBox8 is off
 }

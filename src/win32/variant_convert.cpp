@@ -1,0 +1,197 @@
+#include "win32/variant_convert.h"
+
+#include <cstring>
+
+#include "win32/com_error.h"
+#include "win32/com_object.h"
+#include "win32/com_ptr.h"
+#include "win32/dispatch_adapter.h"
+#include "win32/wide.h"
+
+namespace surva::win32 {
+
+using platform::Variant;
+using platform::VariantArray;
+
+namespace {
+
+[[noreturn]] void typeMismatch() { throw platform::AutomationError(u"型が一致しません", DISP_E_TYPEMISMATCH); }
+
+void check(HRESULT hr) {
+  if (FAILED(hr)) throwComError(hr);
+}
+
+platform::ObjectPtr objectOf(IUnknown* unknown) {
+  if (!unknown) return nullptr;
+  if (auto own = DispatchAdapter::unwrap(unknown)) return own;
+  ComPtr<IDispatch> dispatch;
+  if (FAILED(unknown->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(dispatch.put())))) typeMismatch();
+  return std::make_shared<ComObject>(dispatch.get());
+}
+
+// Numbers of kinds the program does not name: whole ones as Int32 when they
+// fit, the rest as Double.
+Variant otherNumber(const VARIANT& v) {
+  VariantHolder as;
+  if (SUCCEEDED(VariantChangeType(&as.v, const_cast<VARIANT*>(&v), 0, VT_I4))) {
+    switch (v.vt) {
+      case VT_I1: case VT_UI1: case VT_UI2: case VT_UI4: case VT_I8: case VT_UI8: case VT_INT: case VT_UINT:
+        return Variant(static_cast<std::int32_t>(as.v.lVal));
+      default: break;
+    }
+  }
+  VariantHolder d;
+  if (FAILED(VariantChangeType(&d.v, const_cast<VARIANT*>(&v), 0, VT_R8))) typeMismatch();
+  return Variant(d.v.dblVal);
+}
+
+Variant fromArray(const VARIANT& v) {
+  SAFEARRAY* sa = (v.vt & VT_BYREF) ? (v.pparray ? *v.pparray : nullptr) : v.parray;
+  VARTYPE element = v.vt & VT_TYPEMASK;
+  if (!sa) return element == VT_R8 ? Variant(std::vector<double>{}) : Variant(VariantArray{});
+  if (SafeArrayGetDim(sa) != 1) {
+    throw platform::AutomationError(u"多次元の配列は受け取れません", DISP_E_TYPEMISMATCH);
+  }
+  LONG lower = 0, upper = -1;
+  check(SafeArrayGetLBound(sa, 1, &lower));
+  check(SafeArrayGetUBound(sa, 1, &upper));
+  std::size_t count = upper >= lower ? static_cast<std::size_t>(upper - lower + 1) : 0;
+  void* data = nullptr;
+  check(SafeArrayAccessData(sa, &data));
+  struct Unaccess {
+    SAFEARRAY* sa;
+    ~Unaccess() { SafeArrayUnaccessData(sa); }
+  } unaccess{sa};
+  if (element == VT_R8) {
+    std::vector<double> out(count);
+    if (count) std::memcpy(out.data(), data, count * sizeof(double));
+    return Variant(std::move(out));
+  }
+  VariantArray out;
+  out.reserve(count);
+  UINT size = SafeArrayGetElemsize(sa);
+  for (std::size_t i = 0; i < count; ++i) {
+    void* at = static_cast<char*>(data) + i * size;
+    if (element == VT_VARIANT) {
+      out.push_back(fromVariant(*static_cast<VARIANT*>(at)));
+    } else {
+      // Read the element in place, as a by-reference VARIANT of its type.
+      VARIANT ref;
+      VariantInit(&ref);
+      ref.vt = element | VT_BYREF;
+      ref.byref = at;
+      out.push_back(fromVariant(ref));
+    }
+  }
+  return Variant(std::move(out));
+}
+
+}  // namespace
+
+Variant fromVariant(const VARIANT& v) {
+  if (v.vt & VT_ARRAY) return fromArray(v);
+  if (v.vt == (VT_BYREF | VT_VARIANT)) return v.pvarVal ? fromVariant(*v.pvarVal) : Variant();
+  if (v.vt & VT_BYREF) {
+    VariantHolder plain;
+    check(VariantCopyInd(&plain.v, const_cast<VARIANT*>(&v)));
+    return fromVariant(plain.v);
+  }
+  switch (v.vt) {
+    case VT_EMPTY: return Variant();
+    case VT_NULL: return Variant(platform::Null{});
+    case VT_BOOL: return Variant(v.boolVal != VARIANT_FALSE);
+    case VT_I2: return Variant(static_cast<std::int16_t>(v.iVal));
+    case VT_I4: return Variant(static_cast<std::int32_t>(v.lVal));
+    case VT_R8: return Variant(v.dblVal);
+    case VT_BSTR: return Variant(fromBstr(v.bstrVal));
+    case VT_DISPATCH: return Variant(objectOf(v.pdispVal));
+    case VT_UNKNOWN: return Variant(objectOf(v.punkVal));
+    // A missing optional argument.
+    case VT_ERROR: return v.scode == DISP_E_PARAMNOTFOUND ? Variant() : Variant(static_cast<std::int32_t>(v.scode));
+    case VT_I1: case VT_UI1: case VT_UI2: case VT_UI4: case VT_I8: case VT_UI8: case VT_INT: case VT_UINT:
+    case VT_R4: case VT_CY: case VT_DATE: case VT_DECIMAL:
+      return otherNumber(v);
+    default: typeMismatch();
+  }
+}
+
+void toVariant(const Variant& value, VARIANT* out) {
+  using K = Variant::Kind;
+  switch (value.kind()) {
+    case K::Empty: out->vt = VT_EMPTY; return;
+    case K::Null: out->vt = VT_NULL; return;
+    case K::Bool:
+      out->vt = VT_BOOL;
+      out->boolVal = value.toBool() ? VARIANT_TRUE : VARIANT_FALSE;
+      return;
+    case K::Int16:
+      out->vt = VT_I2;
+      out->iVal = static_cast<SHORT>(value.toInt());
+      return;
+    case K::Int32:
+      out->vt = VT_I4;
+      out->lVal = value.toInt();
+      return;
+    case K::Double:
+      out->vt = VT_R8;
+      out->dblVal = value.toDouble();
+      return;
+    case K::Text: {
+      BSTR b = toBstr(value.toText());
+      if (!b) throwComError(E_OUTOFMEMORY);
+      out->vt = VT_BSTR;
+      out->bstrVal = b;
+      return;
+    }
+    case K::DoubleArray: {
+      auto d = value.toDoubles();
+      SAFEARRAY* sa = SafeArrayCreateVector(VT_R8, 0, static_cast<ULONG>(d.size()));
+      if (!sa) throwComError(E_OUTOFMEMORY);
+      if (!d.empty()) {
+        void* data = nullptr;
+        SafeArrayAccessData(sa, &data);
+        std::memcpy(data, d.data(), d.size() * sizeof(double));
+        SafeArrayUnaccessData(sa);
+      }
+      out->vt = VT_ARRAY | VT_R8;
+      out->parray = sa;
+      return;
+    }
+    case K::Array: {
+      auto items = value.toArray();
+      SAFEARRAY* sa = SafeArrayCreateVector(VT_VARIANT, 0, static_cast<ULONG>(items.size()));
+      if (!sa) throwComError(E_OUTOFMEMORY);
+      // From here the array belongs to `out`, so a failing element frees it.
+      out->vt = VT_ARRAY | VT_VARIANT;
+      out->parray = sa;
+      if (items.empty()) return;
+      VARIANT* data = nullptr;
+      SafeArrayAccessData(sa, reinterpret_cast<void**>(&data));
+      try {
+        for (std::size_t i = 0; i < items.size(); ++i) toVariant(items[i], &data[i]);
+      } catch (...) {
+        SafeArrayUnaccessData(sa);
+        throw;
+      }
+      SafeArrayUnaccessData(sa);
+      return;
+    }
+    case K::Object: {
+      auto object = value.toObject();
+      out->vt = VT_DISPATCH;
+      out->pdispVal = nullptr;
+      if (!object) return;
+      if (auto* com = dynamic_cast<ComObject*>(object.get())) {
+        out->pdispVal = com->dispatch();
+        out->pdispVal->AddRef();
+      } else {
+        out->pdispVal = DispatchAdapter::wrap(std::move(object));
+      }
+      return;
+    }
+    case K::Ref:
+      throw platform::AutomationError(u"参照渡しの値はここでは渡せません", DISP_E_TYPEMISMATCH);
+  }
+}
+
+}  // namespace surva::win32
