@@ -50,12 +50,12 @@ void MainForm::bindEvents() {
   CheckBox4.onClick = guarded(&MainForm::CheckBox4Click);
   CheckBox11.onMouseDown = guarded(&MainForm::CheckBox11MouseDown);
   Button1.onClick = guarded(&MainForm::Button1Click);
-  Button2.onClick = guarded(&MainForm::Button2Click);
-  Button13.onClick = guarded(&MainForm::Button2Click);
+  Button2.onClick = [this] { runCommand([this] { Button2Click(Button2); }); };
+  Button13.onClick = [this] { runCommand([this] { Button2Click(Button13); }); };
   Button4.onClick = guarded(&MainForm::Button4Click);
   Button5.onClick = guarded(&MainForm::Button5Click);
-  Button3.onClick = guarded(&MainForm::Button3Click);
-  Button8.onClick = guarded(&MainForm::Button3Click);
+  Button3.onClick = [this] { runCommand([this] { Button3Click(Button3); }); };
+  Button8.onClick = [this] { runCommand([this] { Button3Click(Button8); }); };
   Button12.onClick = guarded(&MainForm::Button12Click);
   Button12.onMouseDown = guarded(&MainForm::CheckBox11MouseDown);
   Edit31.onChange = guarded(&MainForm::Edit31Change);

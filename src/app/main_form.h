@@ -65,8 +65,9 @@ class MainForm : public ui::Form {
   void SpeedButton5Click();
 
   // ---- Plotting, coordinate table, plot range (handlers_plot.cpp).
-  void Button2Click();
-  void Button3Click();
+  // Sender: Button2 or Button13 ("CADへ (Z=0)"); Button3 or Button8 ("YX 作表").
+  void Button2Click(const ui::Control& sender);
+  void Button3Click(const ui::Control& sender);
   void Edit31Change();
   void StringGrid1DrawCell(int col, int row, const ui::CellState& state, ui::CellStyle& style);
 
