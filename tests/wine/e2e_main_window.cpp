@@ -6,6 +6,8 @@
 #include "app/main_form_layout.h"
 #include "e2e.h"
 
+#include <commctrl.h>
+
 namespace {
 
 using surva::ui::ControlSpec;
@@ -80,14 +82,20 @@ void enablingRule(const Controls& c) {
   // PLINE off at start: its options are disabled and keep their checks.
   E2E_CHECK(!e2e::checked(c.checkBox21));
   E2E_CHECK(!e2e::enabled(c.checkBox5) && !e2e::enabled(c.checkBox7) && !e2e::enabled(c.checkBox28));
+  // The checks as start-up left them (the settings decide) are kept
+  // through enabling and disabling.
+  bool five = e2e::checked(c.checkBox5), seven = e2e::checked(c.checkBox7), d3 = e2e::checked(c.checkBox28);
   e2e::click(c.checkBox21);
   E2E_CHECK(e2e::checked(c.checkBox21));
   E2E_CHECK(e2e::enabled(c.checkBox5) && e2e::enabled(c.checkBox7) && e2e::enabled(c.checkBox28));
-  E2E_CHECK(e2e::checked(c.checkBox5) && !e2e::checked(c.checkBox7) && e2e::checked(c.checkBox28));
+  E2E_CHECK(e2e::checked(c.checkBox5) == five && e2e::checked(c.checkBox7) == seven &&
+            e2e::checked(c.checkBox28) == d3);
   e2e::click(c.checkBox21);
   E2E_CHECK(!e2e::checked(c.checkBox21));
   E2E_CHECK(!e2e::enabled(c.checkBox5) && !e2e::enabled(c.checkBox7) && !e2e::enabled(c.checkBox28));
-  E2E_CHECK(e2e::checked(c.checkBox5) && !e2e::checked(c.checkBox7) && e2e::checked(c.checkBox28));
+  e2e::click(c.checkBox7);  // a disabled check box takes no click
+  E2E_CHECK(e2e::checked(c.checkBox5) == five && e2e::checked(c.checkBox7) == seven &&
+            e2e::checked(c.checkBox28) == d3);
 }
 
 void rightClick(HWND w) {
@@ -165,6 +173,63 @@ void typingIntoTheList(HWND top) {
   E2E_CHECK_EQ(e2e::gridCell(list, 0, 1), std::wstring(L""));
 }
 
+// Every control with a hint has a tool-tip.
+void hints(HWND top, DWORD pid) {
+  int withHint = 0;
+  for (const auto& spec : surva::app::mainFormLayout())
+    if (spec.props.hint) ++withHint;
+  HWND tips = nullptr;
+  struct Ctx {
+    DWORD pid;
+    HWND top;
+    HWND* out;
+  } ctx{pid, top, &tips};
+  EnumWindows(
+      [](HWND w, LPARAM lp) -> BOOL {
+        auto* c = reinterpret_cast<Ctx*>(lp);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        if (owner == c->pid && e2e::className(w) == L"tooltips_class32" && GetWindow(w, GW_OWNER) == c->top) {
+          *c->out = w;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&ctx));
+  E2E_REQUIRE(tips);
+  E2E_CHECK_EQ(static_cast<int>(e2e::send(tips, TTM_GETTOOLCOUNT)), withHint);
+}
+
+// The version dialog from the main list's pop-up menu: modal, shown afresh
+// each time, closed by its OK button.
+void versionDialogTwice(HWND top, DWORD pid) {
+  HWND list = e2e::grids(top).at(0);
+  for (int round = 0; round < 2; ++round) {
+    E2E_REQUIRE(e2e::bringToFront(top));
+    RECT r;
+    GetWindowRect(list, &r);
+    PostMessageW(list, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(r.left + 40, r.top + 40));
+    HWND menu = e2e::waitForWindow(L"#32768", nullptr, 5000);
+    E2E_REQUIRE(menu);
+    e2e::press(VK_END);  // the last item: "バージョン情報"
+    Sleep(50);
+    e2e::press(VK_RETURN);
+    HWND about = e2e::waitForProcessWindow(pid, [](HWND w) { return e2e::className(w) == L"TAboutBox"; });
+    E2E_REQUIRE(about);
+    E2E_CHECK_EQ(e2e::text(about), std::wstring(L"バージョン情報"));
+    E2E_CHECK_EQ(e2e::clientSize(about).cx, 227L);
+    E2E_CHECK_EQ(e2e::clientSize(about).cy, 164L);
+    E2E_CHECK(!e2e::enabled(top));  // modal: the main window waits
+    E2E_CHECK(e2e::child(about, L"Surva2023", L"Static") != nullptr);
+    E2E_CHECK(e2e::child(about, L"Ver, 2023.8.9", L"Static") != nullptr);
+    HWND ok = e2e::child(about, L"OK", L"Button");
+    E2E_REQUIRE(ok);
+    e2e::click(ok);
+    E2E_CHECK(e2e::waitUntil([&] { return !IsWindow(about) || !IsWindowVisible(about); }, 5000));
+    E2E_CHECK(e2e::waitUntil([&] { return e2e::enabled(top); }, 3000));
+  }
+}
+
 }  // namespace
 
 int main() {
@@ -196,6 +261,8 @@ int main() {
     enablingRule(c);
     rightButtonToggle(c, app.id());
     typingIntoTheList(top);
+    hints(top, app.id());
+    versionDialogTwice(top, app.id());
 
     PostMessageW(top, WM_CLOSE, 0, 0);
     auto code = app.wait(15000);
