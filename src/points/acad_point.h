@@ -1,12 +1,12 @@
 #pragma once
-// A point of three 64-bit floats, as CAD automation passes them.
 
 namespace surva::points {
 
+// A point in CAD drawing coordinates (world or user frame).
 struct TAcadPoint {
-  double x = 0;
-  double y = 0;
-  double z = 0;
+    double x = 0.0;
+    double y = 0.0;
+    double z = 0.0;
 };
 
 }  // namespace surva::points

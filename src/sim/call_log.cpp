@@ -6,6 +6,24 @@ namespace surva::sim {
 
 using platform::Variant;
 
+namespace {
+Variant snapshot(const Variant& v) {
+  const Variant& d = v.deref();
+  if (d.isObject() || d.isRef()) return Variant(platform::ObjectPtr{});
+  if (d.kind() == Variant::Kind::Array) {
+    platform::VariantArray a;
+    for (const auto& e : d.toArray()) a.push_back(snapshot(e));
+    return Variant(std::move(a));
+  }
+  return d;
+}
+}  // namespace
+
+void CallLog::add(CallRecord r) {
+  for (auto& a : r.args) a = snapshot(a);
+  records_.push_back(std::move(r));
+}
+
 std::size_t CallLog::count(text::u16view member, text::u16view object) const {
   std::size_t n = 0;
   for (const auto& r : records_)

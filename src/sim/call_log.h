@@ -18,7 +18,10 @@ struct CallRecord {
 
 class CallLog {
  public:
-  void add(CallRecord r) { records_.push_back(std::move(r)); }
+  // Arguments are kept as values: a by-reference argument as the value it
+  // held, an object as an empty reference (so the log never keeps the CAD's
+  // objects, and with them the CAD, alive).
+  void add(CallRecord r);
   const std::vector<CallRecord>& records() const { return records_; }
   void clear() { records_.clear(); }
   // Calls of that member (without regard to case), on any object or on `object`.

@@ -55,8 +55,6 @@ std::optional<Vec3> parsePointAnswer(text::u16view s, Vec3 last) {
 void CommandLine::type(text::u16view input) {
   for (char16_t c : input) {
     if (c == 27) {  // ESC typed into the command line
-      pending_.clear();
-      inQuotes_ = false;
       cancel();
       continue;
     }
@@ -77,6 +75,9 @@ void CommandLine::type(text::u16view input) {
 }
 
 void CommandLine::cancel() {
+  // Esc also drops what was typed but not yet entered.
+  pending_.clear();
+  inQuotes_ = false;
   say("*Cancel*");
   reset();
 }

@@ -24,7 +24,7 @@ const Entity& Drawing::add(Entity e) {
     std::snprintf(buf, sizeof buf, "%X", nextHandle_++);
     e.handle = text::ascii(buf);
   }
-  if (e.layer.empty()) e.layer = u"0";
+  if (e.layer.empty()) e.layer.push_back(u'0');
   // The entity takes the layer's own spelling, as the CAD files it.
   e.layer = ensureLayer(e.layer).name;
   byHandle_[text::upperAscii(e.handle)] = entities_.size();

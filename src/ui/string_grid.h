@@ -50,6 +50,8 @@ class StringGrid : public Control {
   explicit StringGrid(text::u16 name);
   ~StringGrid() override;
 
+  // Commands edit the cells here directly. The TextGrid's onChange and
+  // onCurrentChange belong to the grid (repaint, onClick); do not replace them.
   TextGrid& cells() { return cells_; }
   const TextGrid& cells() const { return cells_; }
 

@@ -123,6 +123,16 @@ TEST(UpDown, TypingAnIntegerIntoTheBuddyMovesThePosition) {
   EXPECT_EQ(u.position(), 8);
 }
 
+TEST(UpDown, EitherOfABuddyPairMayGoFirst) {
+  auto buddy = std::make_unique<Edit>(u"E");
+  auto u = std::make_unique<UpDown>(u"U");
+  u->setAssociate(buddy.get());
+  buddy.reset();
+  EXPECT_EQ(u->associate(), nullptr);
+  u->setPosition(4);  // no buddy left to write
+  EXPECT_EQ(u->position(), 4);
+}
+
 TEST(Button, ClickRaisesOnClickAndClosesAModalFormWithItsResult) {
   Form dialog(u"D");
   auto& ok = dialog.create<Button>(u"OK");
