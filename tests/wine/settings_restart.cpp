@@ -55,11 +55,14 @@ int main() {
     E2E_REQUIRE(radius);
     E2E_CHECK_EQ(e2e::text(radius), std::wstring(L"5.0"));  // the default, not the design's "5"
     e2e::send(radius, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"7"));
+    // The user moves the window; its place is saved too.
+    SetWindowPos(w, nullptr, 100, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     e2e::settle(w);
     e2e::send(w, WM_CLOSE);
     E2E_REQUIRE(app.wait().has_value());
 
     std::string written = readAll(ini);
+    E2E_CHECK(written.find("[Form]\r\nLeft=100\r\nTop=120\r\n") == 0);
     E2E_CHECK(written.find("[TextSize]\r\n") != std::string::npos);
     E2E_CHECK(written.find("CIRCLE=7\r\nKetasuu=3\r\n") != std::string::npos);
     E2E_CHECK(written.find("[Target]\r\nProgID=Gcad.Application.23\r\n") != std::string::npos);
@@ -69,6 +72,10 @@ int main() {
     radius = editRightOf(w, L"半径");
     E2E_REQUIRE(radius);
     E2E_CHECK_EQ(e2e::text(radius), std::wstring(L"7"));
+    RECT r{};
+    GetWindowRect(w, &r);
+    E2E_CHECK_EQ(r.left, 100L);
+    E2E_CHECK_EQ(r.top, 120L);
     e2e::send(w, WM_CLOSE);
     E2E_CHECK(app.wait().has_value());
   });
