@@ -1,6 +1,7 @@
 // The target CAD list dialog of surva.exe: "編集" opens it, "追加" writes the
 // list file at once, OK names the target in the main window's caption, and
-// the next start finds the name again in the list.
+// Enter in a field changes the entry, and the next start finds the name
+// again in the list.
 #include <fstream>
 #include <iterator>
 
@@ -49,10 +50,16 @@ int main() {
     E2E_REQUIRE(add);
     e2e::send(add, BM_CLICK);
     E2E_CHECK(readAll(list) == "GstarCAD 2023\tGcad.Application.23\r\n");
+    // Enter in the name field runs "変更" and leaves the dialog open.
+    e2e::send(fields[0], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"GstarCAD 2024"));
+    PostMessageW(fields[0], WM_KEYDOWN, VK_RETURN, 1);
+    PostMessageW(fields[0], WM_KEYUP, VK_RETURN, 0xC0000001);
+    E2E_CHECK(e2e::waitUntil([&] { return readAll(list) == "GstarCAD 2024\tGcad.Application.23\r\n"; }, 3000));
+    E2E_CHECK(IsWindowVisible(dlg));
     HWND ok = e2e::child(dlg, L"OK");
     E2E_REQUIRE(ok);
     PostMessageW(ok, BM_CLICK, 0, 0);
-    E2E_CHECK(e2e::waitUntil([&] { return e2e::text(w) == L"Surva2024.2.21 [ GstarCAD 2023 ]"; }));
+    E2E_CHECK(e2e::waitUntil([&] { return e2e::text(w) == L"Surva2024.2.21 [ GstarCAD 2024 ]"; }));
     E2E_CHECK(e2e::waitUntil([&] { return !IsWindowVisible(dlg); }));
     e2e::send(w, WM_CLOSE);
     E2E_REQUIRE(app.wait().has_value());
@@ -60,7 +67,7 @@ int main() {
     app = e2e::startProgram(exe);
     w = mainWindow(app);
     E2E_REQUIRE(w);
-    E2E_CHECK_EQ(e2e::text(w), std::wstring(L"Surva2024.2.21 [ GstarCAD 2023 ]"));
+    E2E_CHECK_EQ(e2e::text(w), std::wstring(L"Surva2024.2.21 [ GstarCAD 2024 ]"));
     e2e::send(w, WM_CLOSE);
     E2E_CHECK(app.wait().has_value());
   });
