@@ -295,6 +295,22 @@ void Win32Backend::formHidden(ui::Form& form) {
   if (&form == main_) PostQuitMessage(0);
 }
 
+namespace {
+
+// A key an edit's model asks for (Enter in the target CAD list fields) goes
+// to the model before the dialog manager makes it a default-button press.
+// A consumed key is not translated, so no character follows and the edit
+// does not beep.
+bool keyForEditModel(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN) return false;
+  WindowPeer* peer = WindowPeer::of(msg.hwnd);
+  if (!peer || peer->control().kind() != ui::Kind::Edit || !peer->control().onKeyDown) return false;
+  ui::ShiftState shift{GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_MENU) < 0};
+  return peer->control().keyDown(static_cast<ui::KeyCode>(msg.wParam), shift);
+}
+
+}  // namespace
+
 ui::ModalResult Win32Backend::showModal(ui::Form& form) {
   FormPeer* p = formPeer(form);
   if (!p || !p->hwnd()) return ui::ModalResult::Cancel;
@@ -311,6 +327,7 @@ ui::ModalResult Win32Backend::showModal(ui::Form& form) {
       quitCode = static_cast<int>(msg.wParam);
       break;
     }
+    if (keyForEditModel(msg)) continue;
     if (!IsDialogMessageW(p->hwnd(), &msg)) {
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
@@ -341,6 +358,7 @@ int Win32Backend::run() {
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     HWND top = main_ && peerOf(main_) ? peerOf(main_)->hwnd() : nullptr;
+    if (keyForEditModel(msg)) continue;
     if (top && IsDialogMessageW(top, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);

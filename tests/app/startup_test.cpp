@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "startup_fixture.h"
 #include "read_only_folder.h"
 
@@ -183,6 +185,17 @@ TEST_F(StartupTest, SettingsFolderThatCannotBeWrittenKeepsTheOldFile) {
   EXPECT_NE(m.message.find(dir.file("surva.ini")), u16::npos) << text::toUtf8(m.message);
   EXPECT_EQ(m.caption, u"Surva2024.2.21");
   EXPECT_EQ(m.icon, platform::Icon::Error);
+  EXPECT_EQ(filter.calls, (std::vector<std::string>{"register", "revoke"}));
+}
+
+TEST_F(StartupTest, SettingsFileThatCannotBeReadIsReportedAndNeverOverwritten) {
+  std::filesystem::create_directory(dir.path() / "surva.ini");  // exists, cannot be read as a file
+  auto p = start();
+  EXPECT_EQ(p->mainForm().Edit1.text(), u"2.5");
+  close(*p);
+  ASSERT_EQ(fakes.dialogs.shown.size(), 2u);  // at start and at exit
+  EXPECT_NE(fakes.dialogs.shown[1].message.find(dir.file("surva.ini")), u16::npos);
+  EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "surva.ini"));
   EXPECT_EQ(filter.calls, (std::vector<std::string>{"register", "revoke"}));
 }
 
