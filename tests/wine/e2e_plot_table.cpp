@@ -66,7 +66,7 @@ int main() {
   return e2e::run([] {
     surva::win32::ComApartment com;
     surva::win32::ComAutomation automation;
-    surva::e2e::CadSimProcess server(L"--progid Gcad.Application.23 --register");
+    e2e::CadSimProcess server(L"--progid Gcad.Application.23 --register");
     E2E_REQUIRE(server.started());
     auto classId = automation.classFromProgId(u"Gcad.Application.23");
     E2E_REQUIRE(classId.has_value());
