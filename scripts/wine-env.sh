@@ -88,6 +88,14 @@ _wine_env_setup_prefix() {
   mkdir -p "$fonts"
   if [ -f /usr/share/wine/fonts/marlett.ttf ]; then cp -f /usr/share/wine/fonts/marlett.ttf "$fonts/"; fi
   touch "$stamp"
+  # COM's running object table stays unreachable in a new prefix until the
+  # server that created it has been restarted (measured: a server started
+  # after set-up never registered within 45 s; after a restart, at once).
+  "$WINE_ENV_WINESERVER" -k >/dev/null 2>&1 || true
+  "$WINE_ENV_WINESERVER" -w >/dev/null 2>&1 || true
+  if [ "$WINE_ENV_OWN_SERVER" = 1 ]; then
+    "$WINE_ENV_WINESERVER" -p >/dev/null 2>&1
+  fi
 }
 
 wine_env_stop() {
