@@ -37,10 +37,10 @@ Control* lookUp(Form& form, const char16_t* name, const char* what) {
   return c;
 }
 
-void apply(Form& form, Control& c, const ControlSpec& spec) {
-  const ControlProps& p = spec.props;
-  c.setBounds(spec.bounds);
-  c.setText(spec.text ? spec.text : u"");
+void apply(Form& form, Control& c, const ControlSpec& entry) {
+  const ControlProps& p = entry.props;
+  c.setBounds(entry.bounds);
+  c.setText(entry.text ? entry.text : u"");
   if (p.hint) c.setHint(p.hint);
   if (p.fontName || p.fontSize || p.bold || p.hasFontColor) {
     Font f;
@@ -55,7 +55,7 @@ void apply(Form& form, Control& c, const ControlSpec& spec) {
   c.setEnabled(p.enabled);
   c.setVisible(p.visible);
   c.setTabStop(p.tabStop);
-  switch (spec.kind) {
+  switch (entry.kind) {
     case Kind::Edit: {
       auto& e = static_cast<Edit&>(c);
       e.setReadOnly(p.readOnly);
@@ -121,11 +121,11 @@ void apply(Form& form, Control& c, const ControlSpec& spec) {
 }  // namespace
 
 void buildForm(Form& form, std::span<const ControlSpec> layout) {
-  for (const ControlSpec& spec : layout) {
-    if (form.find(spec.name)) throw std::logic_error("control " + text::toUtf8(spec.name) + " appears twice");
-    Control* parent = lookUp(form, spec.parent, "parent");
-    Control& c = createOf(form, spec.kind, spec.name, parent);
-    apply(form, c, spec);
+  for (const ControlSpec& entry : layout) {
+    if (form.find(entry.name)) throw std::logic_error("control " + text::toUtf8(entry.name) + " appears twice");
+    Control* parent = lookUp(form, entry.parent, "parent");
+    Control& c = createOf(form, entry.kind, entry.name, parent);
+    apply(form, c, entry);
   }
 }
 

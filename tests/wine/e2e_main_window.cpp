@@ -16,9 +16,9 @@ using surva::ui::Kind;
 std::wstring wide(const char16_t* s) { return s ? std::wstring(s, s + std::char_traits<char16_t>::length(s)) : L""; }
 
 // Where a control of the layout lands in the window's client area (96 DPI).
-RECT expectedRect(const ControlSpec& spec, const std::map<std::wstring, const ControlSpec*>& byName) {
-  RECT r{spec.bounds.left, spec.bounds.top, spec.bounds.left + spec.bounds.width, spec.bounds.top + spec.bounds.height};
-  for (const char16_t* p = spec.parent; p;) {
+RECT expectedRect(const ControlSpec& entry, const std::map<std::wstring, const ControlSpec*>& byName) {
+  RECT r{entry.bounds.left, entry.bounds.top, entry.bounds.left + entry.bounds.width, entry.bounds.top + entry.bounds.height};
+  for (const char16_t* p = entry.parent; p;) {
     const ControlSpec* parent = byName.at(wide(p));
     OffsetRect(&r, parent->bounds.left, parent->bounds.top);
     p = parent->parent;
@@ -48,15 +48,15 @@ std::string rectText(const RECT& r) {
 void captionsMatchLayout(HWND top) {
   auto kids = e2e::children(top);
   std::map<std::wstring, const ControlSpec*> byName;
-  for (const auto& spec : surva::app::mainFormLayout()) byName[wide(spec.name)] = &spec;
+  for (const auto& entry : surva::app::mainFormLayout()) byName[wide(entry.name)] = &entry;
   int checkedCount = 0;
-  for (const auto& spec : surva::app::mainFormLayout()) {
-    const wchar_t* cls = windowClassFor(spec.kind);
-    std::wstring caption = wide(spec.text);
+  for (const auto& entry : surva::app::mainFormLayout()) {
+    const wchar_t* cls = windowClassFor(entry.kind);
+    std::wstring caption = wide(entry.text);
     if (!cls || caption.empty()) continue;
     // The caption rule has run at start: the INT option is on.
-    if (wide(spec.name) == L"Button12") caption = L"ID (INT)";
-    RECT want = expectedRect(spec, byName);
+    if (wide(entry.name) == L"Button12") caption = L"ID (INT)";
+    RECT want = expectedRect(entry, byName);
     bool captionFound = false, placed = false;
     RECT seen{};
     for (const auto& c : kids) {
@@ -66,10 +66,10 @@ void captionsMatchLayout(HWND top) {
       if (EqualRect(&c.rect, &want)) placed = true;
     }
     ++checkedCount;
-    e2e::report(captionFound, __FILE__, __LINE__, e2e::narrow(wide(spec.name)) + " caption " + e2e::show(caption));
+    e2e::report(captionFound, __FILE__, __LINE__, e2e::narrow(wide(entry.name)) + " caption " + e2e::show(caption));
     if (captionFound)
       e2e::report(placed, __FILE__, __LINE__,
-                  e2e::narrow(wide(spec.name)) + " at " + rectText(seen) + ", layout " + rectText(want));
+                  e2e::narrow(wide(entry.name)) + " at " + rectText(seen) + ", layout " + rectText(want));
   }
   E2E_CHECK(checkedCount > 60);
 }
@@ -204,8 +204,8 @@ void pagesAndHiddenControls(HWND top) {
 // Every control with a hint has a tool-tip.
 void hints(HWND top, DWORD pid) {
   int withHint = 0;
-  for (const auto& spec : surva::app::mainFormLayout())
-    if (spec.props.hint) ++withHint;
+  for (const auto& entry : surva::app::mainFormLayout())
+    if (entry.props.hint) ++withHint;
   HWND tips = nullptr;
   struct Ctx {
     DWORD pid;
