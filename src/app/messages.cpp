@@ -45,8 +45,4 @@ void CommandRunner::dispatchOutside(const std::function<void()>& pump) {
   depth_ = saved;
 }
 
-platform::Answer confirm(platform::Dialogs& dialogs, text::u16view message, platform::Buttons buttons) {
-  return dialogs.messageBox(message, kConfirmCaption, platform::Icon::Question, buttons);
-}
-
 }  // namespace surva::app

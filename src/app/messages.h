@@ -4,6 +4,7 @@
 #include <exception>
 #include <functional>
 
+#include "platform/confirm.h"
 #include "platform/dialogs.h"
 #include "text/u16.h"
 
@@ -12,7 +13,6 @@ namespace surva::app {
 // The application title: the caption of error reports and the prefix of
 // the main window's caption.
 inline constexpr char16_t kAppTitle[] = u"Surva2024.2.21";
-inline constexpr char16_t kConfirmCaption[] = u"確認";
 
 // The text an error report shows: the message with "." appended unless its
 // last character is "." or any character of a lower code (blanks, "-",
@@ -41,8 +41,7 @@ class CommandRunner {
 };
 
 // Question icon, caption "確認"; the buttons read "OK", "はい(&Y)",
-// "いいえ(&N)".
-platform::Answer confirm(platform::Dialogs& dialogs, text::u16view message,
-                         platform::Buttons buttons = platform::Buttons::Ok);
+// "いいえ(&N)". One routine for the domain folders and the window alike.
+using platform::confirm;
 
 }  // namespace surva::app
