@@ -4,6 +4,10 @@
 
 namespace surva::ui {
 
+Edit::~Edit() {
+  if (buddyOf_ && buddyOf_->associate_ == this) buddyOf_->associate_ = nullptr;
+}
+
 void Edit::setText(text::u16 value) {
   if (value == text()) return;
   Control::setText(std::move(value));

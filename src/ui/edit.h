@@ -9,6 +9,7 @@ class UpDown;
 class Edit : public Control {
  public:
   explicit Edit(text::u16 name) : Control(Kind::Edit, std::move(name)) {}
+  ~Edit() override;
 
   // Raises onChange when the text really changes, whether the user typed
   // or the program set it.

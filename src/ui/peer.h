@@ -21,7 +21,8 @@
 //     input methods: Control::mouseDown, Control::keyDown, Button::click,
 //     CheckBox::click, Edit::setText (typing), UpDown::click,
 //     PageControl::setActivePageIndex, ListBox::setItemIndex, MenuItem::click,
-//     StringGrid::mouseDown/mouseUp/mouseMove/keyDown/keyPress,
+//     StringGrid::mouseDown/mouseUp/mouseMove/doubleClick/mouseWheel/keyDown/
+//     keyPress/setEditorText (typing in the in-place editor),
 //     StringGrid::setTopRow, Form::requestClose. These apply the enabling
 //     rules (a disabled or hidden control gets no input) and raise the events.
 //   * Program changes and user changes raise the same change events

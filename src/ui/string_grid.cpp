@@ -274,6 +274,19 @@ void StringGrid::mouseUp(MouseButton button, int x, int y) {
   }
 }
 
+void StringGrid::doubleClick(int x, int y) {
+  if (!acceptsInput()) return;
+  Hit hit = cellAt(x, y);
+  if (hit.row < cells_.fixedRows() || hit.col < 0) return;
+  if (hit.col != cells_.col() || hit.row != cells_.row())
+    if (!selectCell(hit.col, hit.row)) return;
+  beginEdit();
+}
+
+void StringGrid::mouseWheel(int rows) {
+  if (acceptsInput()) setTopRow(topRow_ + rows);
+}
+
 void StringGrid::dragColumn(int from, int to) {
   if (!options_.colMove || from == to || from < 0 || to < 0 || from >= cells_.colCount() ||
       to >= cells_.colCount())

@@ -50,6 +50,8 @@ class StringGrid : public Control {
   explicit StringGrid(text::u16 name);
   ~StringGrid() override;
 
+  // Commands edit the cells here directly. The TextGrid's onChange and
+  // onCurrentChange belong to the grid (repaint, onClick); do not replace them.
   TextGrid& cells() { return cells_; }
   const TextGrid& cells() const { return cells_; }
 
@@ -114,6 +116,10 @@ class StringGrid : public Control {
   bool mouseDown(MouseButton button, int x, int y, ShiftState shift = {}) override;
   void mouseMove(int x, int y);
   void mouseUp(MouseButton button, int x, int y);
+  // A double click on a data cell opens the editor (editing grids).
+  void doubleClick(int x, int y);
+  // The wheel scrolls by whole rows (positive: towards the end).
+  void mouseWheel(int rows);
   // onKeyDown first; a key it leaves is the grid's own: arrows, Home, End,
   // PageUp, PageDown (Shift extends), F2 and Return open the editor; in the
   // editor Return commits, Escape cancels, Up and Down commit and move.

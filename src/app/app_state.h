@@ -1,0 +1,19 @@
+#pragma once
+// Values that live for the whole run, beside the main window's controls.
+// Commands reach them through the main window; each area adds its own here.
+#include "text/u16.h"
+
+namespace surva::app {
+
+inline constexpr char16_t kDefaultTargetProgId[] = u"Gcad.Application.23";
+
+struct AppState {
+  // The COM class of the CAD every CAD command drives.
+  text::u16 targetProgId = kDefaultTargetProgId;
+  // The executable's path with the extension ".dxf": the file plotting and
+  // the coordinate table write and insert into CAD.
+  text::u16 exchangeDxfPath;
+  // Room for the working array and the harvest store.
+};
+
+}  // namespace surva::app

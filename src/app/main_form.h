@@ -1,0 +1,136 @@
+#pragma once
+// The main window: its controls are its members, named as on the form, and
+// its methods are the event handlers. The handlers are filled by area, one
+// file each (handlers_*.cpp); a handler stays a few lines that call the
+// domain code of its area.
+//
+// Every handler bound to an event runs inside the general error report
+// (app/messages.h): an error that escapes it ends the command and is shown
+// in a message box, and the program goes on.
+//
+// Lifecycle, as the program entry uses it:
+//   MainForm form(services, state, &backend);  // controls at design values
+//   form.startUp();   // FormCreate inside the error report: settings, caption
+//   form.show();      // peers are created here, from the state after start-up
+//   ... event loop ...; the user closing the window runs FormClose (shutdown)
+// Tests construct it without a backend (or with a recording one) and call
+// the handlers or the controls' input methods directly.
+#include "app/app_state.h"
+#include "app/messages.h"
+#include "platform/services.h"
+#include "ui/controls.h"
+
+namespace surva::app {
+
+class MainForm : public ui::Form {
+ public:
+  MainForm(platform::Services& services, AppState& state, ui::Backend* backend = nullptr);
+  ~MainForm() override;
+
+  platform::Services& services() { return services_; }
+  AppState& state() { return state_; }
+  // FormCreate inside the general error report.
+  void startUp() { runCommand([this] { FormCreate(); }); }
+  // Runs a command inside the general error report.
+  void runCommand(const std::function<void()>& command) { runner_.run(command); }
+  // Lets window messages through in the middle of a command (progress).
+  void processMessages();
+
+ private:
+  platform::Services& services_;
+  AppState& state_;
+  CommandRunner runner_;
+  bool layoutBuilt_;  // set up before the control members bind to the layout
+
+ public:
+  // ---- The controls.
+#define X(Type, Name) ui::Type& Name;
+#include "app/main_form_controls.h"
+#undef X
+
+  // ---- The window's own rules (main_form_rules.cpp).
+  void CheckBox8Click();   // Z-column rule
+  void CheckBox21Click();  // polyline-options rule
+  void CheckBox4Click();   // coordinate-label rule
+  void CheckBox16Click();  // caption of Button12
+  // A mouse button went down over Button12 or CheckBox11.
+  void CheckBox11MouseDown(ui::MouseButton button, int x, int y);
+  void N12Click();  // the version dialog
+  // Rules 1 to 4 once more, for start-up after the settings are read.
+  void applyWindowRules();
+
+  // ---- Start-up and shutdown (handlers_settings.cpp).
+  void FormCreate();
+  void FormClose();
+  void SpeedButton5Click();
+
+  // ---- Plotting, coordinate table, plot range (handlers_plot.cpp).
+  void Button2Click();
+  void Button3Click();
+  void Edit31Change();
+  void StringGrid1DrawCell(int col, int row, const ui::CellState& state, ui::CellStyle& style);
+
+  // ---- List editing and grid keys (handlers_list.cpp).
+  void N1Click();
+  void N2Click();
+  void N4Click();
+  void N5Click();
+  void N7Click();
+  void N8Click();
+  void N10Click();
+  void N13Click();
+  void N15Click();
+  void StringGrid1KeyDown(ui::KeyCode& key, ui::ShiftState shift);
+  void StringGrid2KeyDown(ui::KeyCode& key, ui::ShiftState shift);
+  void StringGrid3KeyDown(ui::KeyCode& key, ui::ShiftState shift);
+  void StringGrid4KeyDown(ui::KeyCode& key, ui::ShiftState shift);
+  void StringGrid3DrawCell(int col, int row, const ui::CellState& state, ui::CellStyle& style);
+  void StringGrid4DrawCell(int col, int row, const ui::CellState& state, ui::CellStyle& style);
+
+  // ---- CAD: harvest, TEXT list, point picking, panning (handlers_cad.cpp).
+  void Button4Click();
+  void Button12Click();
+  void Button6Click();
+  void SpeedButton1Click();
+  void SpeedButton2Click();
+  void SpeedButton3Click();
+  void SpeedButton4Click();
+  void StringGrid1Click();
+  void StringGrid2Click();
+  void StringGrid2DrawCell(int col, int row, const ui::CellState& state, ui::CellStyle& style);
+  void StringGrid2FixedCellClick(int col, int row);
+  void N17Click();
+  void CheckBox1Click();
+
+  // ---- Spreadsheet link (handlers_sheet.cpp).
+  void Button1Click();
+  void Button5Click();
+  void Button7Click();
+  void UpDown1Click(ui::UpDownButton button);
+  void UpDown2Click(ui::UpDownButton button);
+  void UpDown3Click(ui::UpDownButton button);
+  void UpDown4Click(ui::UpDownButton button);
+  void UpDown5Click(ui::UpDownButton button);
+
+  // ---- SIMA files (handlers_sima.cpp).
+  void Button9Click();
+  void CheckBox13Click();
+  void Button10Click();
+  void CheckBox14Click();
+  void Button11Click();
+
+  // File dialogs of the SIMA tabs.
+  static constexpr char16_t kOpenTextFileDialog1Filter[] = u"*.sim|*.sim|*.*|*.*";
+  static constexpr char16_t kSaveTextFileDialog1Filter[] = u"*.sim|*.sim";
+
+ private:
+  bool buildLayout();
+  void bindEvents();
+  // Wraps a handler so that its errors reach the general error report.
+  template <class... Args>
+  auto guarded(void (MainForm::*handler)(Args...)) {
+    return [this, handler](Args... args) { runner_.run([&] { (this->*handler)(args...); }); };
+  }
+};
+
+}  // namespace surva::app
