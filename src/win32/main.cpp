@@ -1,32 +1,32 @@
-// Entry point of surva.exe. The real window arrives with the Win32 backend.
+// Entry point of surva.exe: the Windows services, the control backend and
+// the main window, then the message loop until the main window closes.
 #include <windows.h>
+#include <ole2.h>
 
-static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcW(hwnd, msg, wp, lp);
-}
+#include "app/app_state.h"
+#include "app/main_form.h"
+#include "win32/backend.h"
+#include "win32/dpi.h"
+#include "win32/services.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = WndProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = L"TForm1";
-  RegisterClassW(&wc);
-  RECT r{0, 0, 391, 464};
-  DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-  AdjustWindowRectEx(&r, style, FALSE, WS_EX_TOPMOST);
-  HWND hwnd = CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"Surva2023", style, CW_USEDEFAULT, CW_USEDEFAULT,
-                              r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance, nullptr);
-  ShowWindow(hwnd, show);
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  using namespace surva;
+  win32::enablePerMonitorDpi();
+  // A single-threaded apartment: automation calls and the message filter
+  // run on the user-interface thread.
+  HRESULT ole = OleInitialize(nullptr);
+  int rc = 0;
+  {
+    auto services = win32::makeServices();
+    platform::Services bundle = services->bundle();
+    app::AppState state;
+    win32::Win32Backend backend(instance);
+    app::MainForm form(bundle, state, &backend);
+    form.startUp();
+    form.show();
+    if (win32::WindowPeer* p = win32::Win32Backend::peerOf(&form)) services->setOwner(p->hwnd());
+    rc = backend.run();
   }
-  return 0;
+  if (SUCCEEDED(ole)) OleUninitialize();
+  return rc;
 }
