@@ -77,6 +77,7 @@ void BM_RepeatedRows_Literal(benchmark::State& s) { runOnCopies(s, [](ui::TextGr
 // Remembers every run's time per iteration and prints the ratios at the end.
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
+  RatioReporter() : ConsoleReporter(OO_Tabular) {}  // no colours: the output goes to logs
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const auto& run : runs) {
