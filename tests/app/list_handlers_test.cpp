@@ -49,3 +49,16 @@ TEST(ListHandlers, SimaCoordinatesAreRightAligned) {
     EXPECT_EQ(g->cellStyle(4, 0).align, ui::Align::Left);
   }
 }
+
+TEST(ListHandlers, ShiftInsertUnderAnOpenEditorKeepsTheTypedTextInItsRow) {
+  MainFormFixture f;
+  auto& grid = f.form.StringGrid1.cells();
+  grid.setCell(0, 2, u"B");
+  grid.setCurrent(0, 2);
+  ASSERT_TRUE(f.form.StringGrid1.beginEdit());
+  f.form.StringGrid1.setEditorText(u"typed");
+  f.form.StringGrid1.keyDown(ui::keys::Insert, {true, false, false});
+  EXPECT_FALSE(f.form.StringGrid1.editorMode());
+  EXPECT_EQ(grid.cell(0, 2), u"");
+  EXPECT_EQ(grid.cell(0, 3), u"typed");
+}

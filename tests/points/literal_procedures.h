@@ -14,23 +14,24 @@ namespace surva::literal {
 
 using text::u16;
 
+// Views into the cell, so the cost measured is the procedure's, not the
+// allocator's; the name is still split again at every comparison.
 struct Split {
-  u16 textPart;
-  u16 numberPart;
+  text::u16view textPart;
+  text::u16view numberPart;
 };
 
-inline Split split(const u16& name) {
+inline Split split(text::u16view name) {
   std::size_t i = name.size();
   while (i > 0 && name[i - 1] >= u'0' && name[i - 1] <= u'9') --i;
   return {name.substr(0, i), name.substr(i)};
 }
 
-inline std::int32_t numberKey(const u16& digits) {
-  if (digits.empty()) return 0;
-  std::size_t first = digits.find_first_not_of(u'0');
-  if (first == u16::npos) return 0;
-  const u16 significant = digits.substr(first);
-  if (significant.size() > 10) return 0;
+inline std::int32_t numberKey(text::u16view digits) {
+  std::size_t first = 0;
+  while (first < digits.size() && digits[first] == u'0') ++first;
+  const text::u16view significant = digits.substr(first);
+  if (significant.empty() || significant.size() > 10) return 0;
   long long v = 0;
   for (char16_t c : significant) v = v * 10 + (c - u'0');
   return v > 2147483647LL ? 0 : static_cast<std::int32_t>(v);
@@ -53,16 +54,17 @@ inline void sortByStationNumber(ui::TextGrid& g, int col) {
 inline void sortByStationName(ui::TextGrid& g, int col) {
   const int R = g.rowCount();
   for (int i = 1; i <= R - 2; ++i) {
-    Split si = split(g.cell(col, i));
-    std::int32_t ki = numberKey(si.numberPart);
+    // Held as text: the row it came from moves away at the exchange.
+    u16 ti(split(g.cell(col, i)).textPart);
+    std::int32_t ki = numberKey(split(g.cell(col, i)).numberPart);
     for (int j = i + 1; j <= R - 1; ++j) {
-      Split sj = split(g.cell(col, j));
+      const Split sj = split(g.cell(col, j));
       const std::int32_t kj = numberKey(sj.numberPart);
-      if (si.textPart > sj.textPart) {
+      if (text::u16view(ti) > sj.textPart) {
+        ti = u16(sj.textPart);
         g.swapRows(i, j);
-        si.textPart = sj.textPart;
         ki = kj;
-      } else if (si.textPart == sj.textPart && kj < ki) {
+      } else if (text::u16view(ti) == sj.textPart && kj < ki) {
         g.swapRows(i, j);
         ki = kj;
       }
