@@ -1,0 +1,12 @@
+#include "cad/hand_over.h"
+
+namespace surva::cad {
+
+void HandOverToCad(MainWindowState& main, platform::Clock& clock) {
+  main.minimise();
+  clock.sleep(100);
+}
+
+void TakeBackFromCad(MainWindowState& main) { main.restore(); }
+
+}  // namespace surva::cad
