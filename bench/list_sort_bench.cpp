@@ -83,7 +83,10 @@ class RatioReporter : public benchmark::ConsoleReporter {
     for (const auto& run : runs) {
       if (run.run_type != Run::RT_Iteration) continue;
       // CPU time: the build machine is shared, so wall time is noisy.
-      times_[run.benchmark_name()] = run.GetAdjustedCPUTime();
+      std::string name = run.benchmark_name();
+      // The one-iteration runs carry "/iterations:1" in their name.
+      if (auto at = name.find("/iterations:"); at != std::string::npos) name.erase(at);
+      times_[name] = run.GetAdjustedCPUTime();
     }
   }
   void Finalize() override {
