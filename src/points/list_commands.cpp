@@ -9,7 +9,12 @@
 namespace surva::points {
 
 text::u16 RowPanelText(const ui::TextGrid& grid) {
-  return u" " + text::intToText(grid.row()) + u" / " + text::intToText(grid.rowCount() - 1);
+  // Appended piece by piece: "literal + temporary" trips a false -Wrestrict in GCC 12.
+  text::u16 out = u" ";
+  out += text::intToText(grid.row());
+  out += u" / ";
+  out += text::intToText(grid.rowCount() - 1);
+  return out;
 }
 
 void RenumberPlotNo(ui::TextGrid& grid) {
