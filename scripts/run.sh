@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# Builds surva.exe and runs it under Wine beside the stand-in CAD (and the
-# stand-in spreadsheet when it is built). Without a display it runs under
+# Builds surva.exe and runs it under Wine beside the stand-in CAD. Without a display it runs under
 # Xvfb, saves a screenshot and prints where it is.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -23,13 +22,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
-for sim in build/windows/tools/surva_cad_sim.exe build/windows/tools/surva_sheet_sim.exe; do
-  if [ -f "$sim" ]; then
-    echo "starting stand-in: $sim"
-    wine "$sim" /register >/dev/null 2>&1 &
-    pids+=($!)
-  fi
-done
+# The stand-in CAD answers to the program's default target ProgID inside
+# this Wine prefix only; it removes the registration when it ends.
+sim=build/windows/tools/surva_cad_sim.exe
+echo "starting the stand-in CAD ($sim) as Gcad.Application.23"
+wine "$sim" --progid Gcad.Application.23 --register >/dev/null 2>&1 &
+pids+=($!)
 sleep 2
 
 exe=build/windows/src/win32/surva.exe
