@@ -130,6 +130,18 @@ class GroupBoxPeer : public SimplePeer {
   }
 };
 
+// Paints a window's client area in the dialog face colour, then `draw` on top.
+template <typename Draw>
+void paintOnFace(HWND w, Draw draw) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(w, &ps);
+  RECT r;
+  GetClientRect(w, &r);
+  FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+  draw(dc, r);
+  EndPaint(w, &ps);
+}
+
 class PanelPeer : public SimplePeer {
  public:
   PanelPeer(Win32Backend& b, ui::Panel& c) : SimplePeer(b, c), panel_(c) {
@@ -137,18 +149,14 @@ class PanelPeer : public SimplePeer {
   }
   bool handle(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override {
     if (msg == WM_PAINT) {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd(), &ps);
-      RECT r;
-      GetClientRect(hwnd(), &r);
-      FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-      UINT edge = 0;
-      if (panel_.bevelOuter() == ui::Bevel::Raised) edge |= BDR_RAISEDOUTER;
-      if (panel_.bevelOuter() == ui::Bevel::Lowered) edge |= BDR_SUNKENOUTER;
-      if (panel_.bevelInner() == ui::Bevel::Raised) edge |= BDR_RAISEDINNER;
-      if (panel_.bevelInner() == ui::Bevel::Lowered) edge |= BDR_SUNKENINNER;
-      if (edge) DrawEdge(dc, &r, edge, BF_RECT);
-      EndPaint(hwnd(), &ps);
+      paintOnFace(hwnd(), [&](HDC dc, RECT& r) {
+        UINT edge = 0;
+        if (panel_.bevelOuter() == ui::Bevel::Raised) edge |= BDR_RAISEDOUTER;
+        if (panel_.bevelOuter() == ui::Bevel::Lowered) edge |= BDR_SUNKENOUTER;
+        if (panel_.bevelInner() == ui::Bevel::Raised) edge |= BDR_RAISEDINNER;
+        if (panel_.bevelInner() == ui::Bevel::Lowered) edge |= BDR_SUNKENINNER;
+        if (edge) DrawEdge(dc, &r, edge, BF_RECT);
+      });
       result = 0;
       return true;
     }
@@ -164,18 +172,13 @@ class ImagePeer : public SimplePeer {
   ImagePeer(Win32Backend& b, ui::Image& c) : SimplePeer(b, c), image_(c) { create(kPaintedClass, 0); }
   bool handle(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override {
     if (msg == WM_PAINT) {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd(), &ps);
-      RECT r;
-      GetClientRect(hwnd(), &r);
-      FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-      int w = r.right, h = r.bottom;
-      HICON icon = backend().programIcon(image_.stretch() ? 48 : 32);
-      if (image_.stretch())
-        DrawIconEx(dc, 0, 0, icon, w, h, 0, nullptr, DI_NORMAL);
-      else
-        DrawIconEx(dc, 0, 0, icon, 32, 32, 0, nullptr, DI_NORMAL);
-      EndPaint(hwnd(), &ps);
+      paintOnFace(hwnd(), [&](HDC dc, RECT& r) {
+        HICON icon = backend().programIcon(image_.stretch() ? 48 : 32);
+        if (image_.stretch())
+          DrawIconEx(dc, 0, 0, icon, r.right, r.bottom, 0, nullptr, DI_NORMAL);
+        else
+          DrawIconEx(dc, 0, 0, icon, 32, 32, 0, nullptr, DI_NORMAL);
+      });
       result = 0;
       return true;
     }
