@@ -28,27 +28,34 @@ struct Held {
   }
 };
 
+// The controls that hold settings, looked up once.
+struct Holder {
+  app::SettingTarget target;
+  ui::Control* control;
+};
+const std::vector<Holder>& holders(app::MainForm& form) {
+  static const std::vector<Holder> all = [&] {
+    std::vector<Holder> h;
+    for (const app::Setting& s : app::settingsInReadOrder())
+      if (!s.control.empty()) h.push_back({s.target, form.find(s.control)});
+    return h;
+  }();
+  return all;
+}
+
 // Start-up's reading, without the file and the handlers around it.
 Held start(Window& w, const app::IniFile& ini) {
   Held h;
   h.at = app::placeWindow(ini, w.fakes.screen.size, {w.form.outerWidth(), w.form.outerHeight()});
   h.progId = app::kDefaultTargetProgId;
   app::readSettings(ini, w.form, h.progId);
-  for (const app::Setting& s : app::settingsInReadOrder()) {
-    switch (s.target) {
-      case app::SettingTarget::UpDown:
-        h.values.push_back(text::intToText(w.form.get<ui::UpDown>(s.control).position()));
-        break;
-      case app::SettingTarget::CheckBox:
-        h.values.push_back(w.form.get<ui::CheckBox>(s.control).checked() ? u"1" : u"0");
-        break;
-      case app::SettingTarget::Edit:
-      case app::SettingTarget::EditInteger:
-        h.values.push_back(w.form.get<ui::Edit>(s.control).text());
-        break;
-      default:
-        break;
-    }
+  for (const Holder& c : holders(w.form)) {
+    if (c.target == app::SettingTarget::UpDown)
+      h.values.push_back(text::intToText(static_cast<ui::UpDown*>(c.control)->position()));
+    else if (c.target == app::SettingTarget::CheckBox)
+      h.values.push_back(static_cast<ui::CheckBox*>(c.control)->checked() ? u"1" : u"0");
+    else
+      h.values.push_back(static_cast<ui::Edit*>(c.control)->text());
   }
   return h;
 }
