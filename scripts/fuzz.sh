@@ -35,7 +35,9 @@ for t in "${targets[@]}"; do
   echo "== fuzz_$t for ${seconds} s"
   if nice -n "${FUZZ_NICE:-10}" "build/fuzz/fuzz/fuzz_$t" -max_total_time="$seconds" -timeout=10 \
        -print_final_stats=1 -artifact_prefix="$artifacts/" "$work" "fuzz/corpus/$t" >"$log" 2>&1; then
-    grep -E '^#[0-9]+ +DONE' "$log" | tail -1 || true
+    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+    cov=$(grep -oE 'cov: [0-9]+ ft: [0-9]+' "$log" | tail -1)
+    echo "fuzz_$t: $runs runs, $cov"
   else
     echo "FINDING in fuzz_$t (log: $log; input in $artifacts/):"
     grep -E 'ERROR|runtime error|invariant broken|SUMMARY' "$log" | head -5
