@@ -104,7 +104,8 @@ class StringGrid : public Control {
   // current cell is a header cell.
   bool beginEdit();
   void setEditorText(text::u16 t);
-  // Closes the editor; commit writes its text into the cell.
+  // Closes the editor; commit writes its text into the cell it was opened
+  // on. Any change of the cells commits an open editor first.
   void endEdit(bool commit);
 
   // User input.
