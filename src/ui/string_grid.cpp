@@ -311,8 +311,11 @@ bool StringGrid::moveBy(int dCol, int dRow, ShiftState shift) {
 
 bool StringGrid::keyDown(KeyCode key, ShiftState shift) {
   if (!acceptsInput()) return false;
+  const bool editing = editorMode_;
   if (onKeyDown) onKeyDown(key, shift);
   if (key == keys::None) return true;
+  // The handler's command ended the edit: the key is spent, not the editor's.
+  if (editing && !editorMode_) return true;
   int page = visibleDataRows();
   if (editorMode_) {
     switch (key) {
