@@ -15,6 +15,8 @@
 //   ... event loop ...; the user closing the window runs FormClose (shutdown)
 // Tests construct it without a backend (or with a recording one) and call
 // the handlers or the controls' input methods directly.
+#include <optional>
+
 #include "app/app_state.h"
 #include "app/messages.h"
 #include "platform/services.h"
@@ -41,6 +43,9 @@ class MainForm : public ui::Form {
   AppState& state_;
   CommandRunner runner_;
   bool layoutBuilt_;  // set up before the control members bind to the layout
+  // Why the settings file could not be read at start; it is then not written
+  // at exit, so the defaults in the controls never replace the user's file.
+  std::optional<text::u16> settingsUnread_;
 
  public:
   // ---- The controls.
