@@ -98,6 +98,8 @@ void MainForm::FormCreate() {
 }
 
 void MainForm::FormClose() {
+  if (shutDown_) return;
+  shutDown_ = true;
   auto& services = this->services();
   const u16 path = settingsFilePath(services.paths->executablePath());
   // Read afresh so keys written by others meanwhile are kept; a file that

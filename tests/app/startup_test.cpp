@@ -212,5 +212,15 @@ TEST_F(StartupTest, SettingsUnreadAtStartAreNotWrittenOverAtExit) {
   EXPECT_NE(fakes.dialogs.shown[1].message.find(dir.file("surva.ini")), u16::npos);
 }
 
+TEST_F(StartupTest, TheEndOfTheSessionShutsDownOnce) {
+  auto p = start();
+  p->mainForm().Edit19.setText(u"7");
+  p->mainForm().endSession();
+  p->mainForm().Edit19.setText(u"8");
+  close(*p);  // a close that follows changes nothing more
+  EXPECT_NE(ini().find("CIRCLE=7\r\n"), std::string::npos);
+  EXPECT_EQ(filter.calls, (std::vector<std::string>{"register", "revoke"}));
+}
+
 }  // namespace
 }  // namespace surva::app::testing
