@@ -33,6 +33,7 @@
 #include "win32/com_ptr.h"
 #include "win32/dispatch_adapter.h"
 #include "win32/dispatch_names.h"
+#include "win32/dispatch_type_info.h"
 #include "win32/services.h"
 #include "win32/wide.h"
 
@@ -142,6 +143,9 @@ class SimHost : public platform::Object {
     }
     if (is(m, u"SimResetCounts")) {
       names.resetLookups();
+      cad_->calls().clear();
+      win32::dispatch_types::typeInfoRequests() = 0;
+      win32::dispatch_types::typeAttrRequests() = 0;
       keys.clear();
       return Variant();
     }
@@ -172,6 +176,20 @@ class SimHost : public platform::Object {
       if (!bytes) fail(u"ファイルを読めません: " + argAt(args, 0).toText());
       auto content = sim::readDxf(*bytes, codec_);
       return Variant(static_cast<std::int32_t>(sim::insertContent(cad_->drawing(), content, {})));
+    }
+    if (is(m, u"SimExitAfterCalls")) {
+      // The CAD dies in the middle of a command: the process ends inside
+      // the call after the next n calls, without answering it.
+      cad_->closeAfterCalls(argAt(args, 0).toInt());
+      cad_->onClosed = [] { TerminateProcess(GetCurrentProcess(), 9); };
+      return Variant();
+    }
+    if (is(m, u"SimCallTotal")) return Variant(static_cast<std::int32_t>(cad_->calls().records().size()));
+    if (is(m, u"SimTypeInfoCount")) {
+      return Variant(static_cast<std::int32_t>(win32::dispatch_types::typeInfoRequests()));
+    }
+    if (is(m, u"SimTypeAttrCount")) {
+      return Variant(static_cast<std::int32_t>(win32::dispatch_types::typeAttrRequests()));
     }
     if (is(m, u"SimQuit")) {
       PostMessageW(window, WM_CLOSE, 0, 0);

@@ -109,6 +109,10 @@ class MainForm : public ui::Form {
   void StringGrid2FixedCellClick(int col, int row);
   void N17Click();
   void CheckBox1Click();
+  // The main list and the TEXT list rebuilt from the harvest store
+  // (handlers_harvest.cpp).
+  void EntToSL();
+  void EntToSL2();
 
   // ---- Spreadsheet link (handlers_sheet.cpp).
   void Button1Click();
