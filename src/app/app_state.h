@@ -17,6 +17,7 @@ struct AppState {
   // the coordinate table write and insert into CAD.
   text::u16 exchangeDxfPath;
   // Room for the working array and the harvest store.
+  bool entToSlFlag = false;
 
   // The OLE message filter of the CAD link, registered for the whole run
   // (none in tests that do not need it).
