@@ -40,7 +40,7 @@ std::optional<points::TAcadPoint> awaitPick(const PickRound& r, const points::TA
     r.session.document->call(u"SendCommand", {Variant(text::u16(r.command))});
     WaitCadQuiescent(*r.services.clock, r.progId, *r.session.application, kPollMs);
     points::TAcadPoint after = lastPoint(*r.session.document);
-    if (points::PlanarDistance(before, after) >= 1.0) return after;
+    if (points::PlanarDistance(before, after) > 1.0) return after;
   } catch (const std::exception&) {
   }
   return std::nullopt;
