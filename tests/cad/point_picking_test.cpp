@@ -144,7 +144,6 @@ TEST_F(PointPickingTest, CancelInTheQuestionChangesNothing) {
 TEST_F(PointPickingTest, APickNoMoreThanOneUnitAwayEndsThePicking) {
   cad->drawing().variables().setPoint(u"LASTPOINT", {100, 100, 0});
   cad->user().push(UserAction::pickPoint({100.5, 100.5, 0}));  // within 1 of the last point before
-  cad->user().push(UserAction::escape());
   pick();
   EXPECT_EQ(list.dataRowCount(), 1);
   EXPECT_EQ(list.cell(1, 1), u"");
