@@ -57,9 +57,7 @@ void addLabel(platform::Object& document, const text::u16& name, const text::u16
   try {
     Variant at = Variant::point(text::parseNumber(coords[0]), text::parseNumber(coords[1]), text::parseNumber(coords[2]));
     platform::ObjectPtr modelSpace = document.get(u"ModelSpace").toObject();
-    if (!modelSpace) return;
     platform::ObjectPtr label = modelSpace->call(u"AddText", {Variant(name), at, Variant::ref(Variant(height))}).toObject();
-    if (!label) return;
     label->put(u"Layer", Variant(layer));
     label->call(u"Update");
   } catch (const std::exception&) {

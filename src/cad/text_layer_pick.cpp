@@ -17,10 +17,8 @@ std::optional<text::u16> pickedLayer(const platform::Services& services, platfor
   try {
     Variant entity = Variant::ref(), point = Variant::ref();
     platform::ObjectPtr utility = document.get(u"Utility").toObject();
-    if (!utility) return std::nullopt;
     utility->call(u"GetEntity", {entity, point, Variant(text::u16(kTextLayerPrompt))});
     platform::ObjectPtr picked = entity.deref().toObject();
-    if (!picked) return std::nullopt;
     if (picked->get(u"EntityName").toText() == u"AcDbText") return picked->get(u"Layer").toText();
     platform::confirm(*services.dialogs, kNotAText);
   } catch (const std::exception&) {
