@@ -99,7 +99,7 @@ int main() {
 
     // ID: the list has a row with X, so it asks; Yes appends after it.
     cad->call(u"SimQueuePickPoint", {Variant::point(100, 200, 0)});
-    cad->call(u"SimQueuePickPoint", {Variant::point(50.4, 49.6, 0)});  // near the crossing at (50,50)
+    cad->call(u"SimQueuePickPoint", {Variant::point(50.6, 49.4, 0)});  // rounds to 51,49 unless snapped to (50,50)
     cad->call(u"SimQueuePickPoint", {Variant::point(300.4, 400.6, 0)});
     cad->call(u"SimQueueEscape");
     HWND id = e2e::child(top, L"ID (INT)", L"Button");
@@ -134,6 +134,7 @@ int main() {
     E2E_CHECK_EQ(variable(u"VIEWSIZE").toDouble(), viewSize);
 
     // 画層取得 on the third page: a TEXT on WALL, then a line.
+    doc->get(u"Layers").toObject()->call(u"Add", {Variant(u"WALL")});
     ObjectPtr wall = space->call(u"AddText", {Variant(u"No.7"), Variant::point(5, 5, 0), Variant(2.5)}).toObject();
     wall->put(u"Layer", Variant(u"WALL"));
     HWND tabs = nullptr;
