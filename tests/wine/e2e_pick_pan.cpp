@@ -6,6 +6,7 @@
 
 #include "e2e.h"
 #include "wine/cad_sim_process.h"
+#include "wine/main_list_typing.h"
 
 #include <commctrl.h>
 
@@ -18,33 +19,6 @@ namespace {
 using surva::platform::Object;
 using surva::platform::ObjectPtr;
 using surva::platform::Variant;
-
-void clickCell(HWND grid, int col, int row) {
-  LPARAM at = MAKELPARAM(col * 71 + 30, row * 19 + 9);
-  PostMessageW(grid, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  PostMessageW(grid, WM_LBUTTONUP, 0, at);
-  e2e::settle(grid);
-}
-
-void typeRow(HWND list, int row, const std::string& name, const std::string& x, const std::string& y) {
-  auto typeSlowly = [&](const std::string& s) {
-    for (char ch : s) {
-      e2e::typeAscii(std::string(1, ch));
-      Sleep(30);
-      e2e::settle(list);
-    }
-  };
-  clickCell(list, 0, row);
-  typeSlowly(name);
-  e2e::press(VK_TAB);
-  e2e::waitUntil([&] { return e2e::gridInfo(list, surva::win32::kGridInfoCol) == 1; }, 3000);
-  typeSlowly(x);
-  e2e::press(VK_TAB);
-  e2e::waitUntil([&] { return e2e::gridInfo(list, surva::win32::kGridInfoCol) == 2; }, 3000);
-  typeSlowly(y);
-  e2e::press(VK_RETURN);
-  e2e::waitUntil([&] { return e2e::gridInfo(list, surva::win32::kGridInfoEditing) == 0; }, 3000);
-}
 
 std::wstring wide(const surva::text::u16& t) { return std::wstring(t.begin(), t.end()); }
 
@@ -95,7 +69,7 @@ int main() {
     E2E_REQUIRE(top);
     E2E_REQUIRE(e2e::bringToFront(top));
     HWND list = e2e::grids(top).at(0);
-    typeRow(list, 1, "A-1", "10", "20");
+    e2e::typeListRow(list, 1, "A-1", "10", "20");
 
     // ID: the list has a row with X, so it asks; Yes appends after it.
     cad->call(u"SimQueuePickPoint", {Variant::point(100, 200, 0)});
@@ -126,7 +100,7 @@ int main() {
 
     // PAN on row 3 (the snapped point): the centre moves, the height stays.
     double viewSize = variable(u"VIEWSIZE").toDouble();
-    clickCell(list, 1, 3);
+    e2e::clickListCell(list, 1, 3);
     HWND pan = e2e::child(top, L"PAN", L"Button");
     E2E_REQUIRE(pan);
     PostMessageW(pan, BM_CLICK, 0, 0);
