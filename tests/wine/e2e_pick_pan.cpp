@@ -16,7 +16,6 @@
 
 namespace {
 
-using surva::platform::Object;
 using surva::platform::ObjectPtr;
 using surva::platform::Variant;
 
@@ -38,7 +37,6 @@ std::wstring answerBox(DWORD pid, const std::wstring& caption, int button) {
   PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
   return said;
 }
-
 
 }  // namespace
 
