@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/automation.h"
 #include "text/error.h"
 #include "text/number.h"
 
@@ -99,8 +100,14 @@ text::u16 Variant::toText() const {
 }
 
 ObjectPtr Variant::toObject() const {
+  ObjectPtr object = toObjectOrNull();
+  if (!object) throw AutomationError(u"オブジェクトが返されませんでした");
+  return object;
+}
+
+ObjectPtr Variant::toObjectOrNull() const {
   if (kind() == Kind::Object) return std::get<ObjectPtr>(v_);
-  if (kind() == Kind::Ref) return deref().toObject();
+  if (kind() == Kind::Ref) return deref().toObjectOrNull();
   mismatch();
 }
 
