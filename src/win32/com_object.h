@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <oleauto.h>
 
+#include <memory>
 #include <unordered_map>
 
 #include "platform/automation.h"
@@ -20,6 +21,7 @@ class ComObject : public platform::Object {
   platform::Variant get(text::u16view member, const platform::VariantArray& args = {}) override;
   void put(text::u16view member, const platform::Variant& value) override;
   platform::Variant call(text::u16view member, const platform::VariantArray& args = {}) override;
+  void sameKindResults(text::u16view member) override;
 
   IDispatch* dispatch() const { return dispatch_.get(); }
 
@@ -30,9 +32,13 @@ class ComObject : public platform::Object {
   DISPID idOf(text::u16view member);
   platform::Variant invoke(text::u16view member, WORD flags, const platform::VariantArray& args, bool put);
 
+  using Ids = std::unordered_map<text::u16, DISPID>;  // key: the name upper-cased
   ComPtr<IDispatch> dispatch_;
   bool cacheNames_;
-  std::unordered_map<text::u16, DISPID> ids_;  // key: the name upper-cased
+  // Shared by the objects of one kind that a sameKindResults member gave.
+  std::shared_ptr<Ids> ids_;
+  // Per such member of this object: the table its results share.
+  std::unordered_map<text::u16, std::shared_ptr<Ids>> resultIds_;
 };
 
 }  // namespace surva::win32
