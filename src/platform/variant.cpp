@@ -78,8 +78,12 @@ text::u16 currencyText(Currency c) {
   std::string fraction = std::to_string(v % 10000);
   fraction.insert(0, 4 - fraction.size(), '0');
   while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
-  std::string out = (negative ? "-" : "") + std::to_string(v / 10000);
-  if (!fraction.empty()) out += "." + fraction;
+  std::string out(negative ? 1 : 0, '-');
+  out += std::to_string(v / 10000);
+  if (!fraction.empty()) {
+    out += '.';
+    out += fraction;
+  }
   return text::ascii(out);
 }
 

@@ -16,8 +16,14 @@ text::u16 dumpActiveSheet(Spreadsheet& sheet, int rows) {
   int lastRow = 0;
   for (auto it = ws->cells.lower_bound({first, 0}); it != ws->cells.end() && it->first.first < first + rows; ++it) {
     auto [row, col] = it->first;
-    out += row != lastRow ? (lastRow ? u"\n" : u"") + text::intToText(row) : text::u16();
-    out += u" | " + columnName(col) + u" " + text::fromUtf8(describe(it->second));
+    if (row != lastRow) {
+      if (lastRow) out += u'\n';
+      out += text::intToText(row);
+    }
+    out += u" | ";
+    out += columnName(col);
+    out += u' ';
+    out += text::fromUtf8(describe(it->second));
     lastRow = row;
   }
   return lastRow ? out + u"\n" : out;
