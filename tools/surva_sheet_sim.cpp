@@ -119,7 +119,7 @@ class SheetHost : public platform::Object {
   // active workbook; SimAddSheet(name[, chart]); SimActivate(book, sheet);
   // SimCloseBooks; SimFail(member, times, skip); SimCloseAfter(calls);
   // SimCallCount([member]); SimGetIDsOfNamesCount; SimRanges (made/released);
-  // SimResetCounts; SimQuit.
+  // SimCalls (one line each); SimResetCounts; SimQuit.
   std::optional<Variant> own(u16view m, const VariantArray& args) {
     if (m.size() < 3 || !is(m.substr(0, 3), u"Sim")) return std::nullopt;
     auto& names = win32::DispatchNames::shared();
@@ -156,6 +156,7 @@ class SheetHost : public platform::Object {
       sheet_->calls().clear();
       sheet_->rangesMade = sheet_->rangesReleased = 0;
     } else if (is(m, u"SimListing")) return Variant(listing());
+    else if (is(m, u"SimCalls")) return Variant(text::fromUtf8(sheet_->calls().text()));
     else if (is(m, u"SimQuit")) PostMessageW(window, WM_CLOSE, 0, 0);
     else return std::nullopt;
     return Variant();
