@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "platform/automation.h"
 #include "text/error.h"
 #include "text/number.h"
 
@@ -177,8 +178,14 @@ Currency Variant::currency() const {
 }
 
 ObjectPtr Variant::toObject() const {
+  ObjectPtr object = toObjectOrNull();
+  if (!object) throw AutomationError(u"オブジェクトが返されませんでした");
+  return object;
+}
+
+ObjectPtr Variant::toObjectOrNull() const {
   if (kind() == Kind::Object) return std::get<ObjectPtr>(v_);
-  if (kind() == Kind::Ref) return deref().toObject();
+  if (kind() == Kind::Ref) return deref().toObjectOrNull();
   mismatch();
 }
 

@@ -83,7 +83,13 @@ class Variant {
   std::int32_t toInt() const;
   double toDouble() const;
   text::u16 toText() const;
-  ObjectPtr toObject() const;  // throws unless an object (null object allowed)
+  // The object a member returned. An automation read that must return an
+  // object and returns nothing (a drawing closed under the command, say)
+  // throws here, so no caller can trip over a null reference.
+  ObjectPtr toObject() const;
+  // The same, but a null object comes back as nullptr (for the few places
+  // where "nothing" is an answer, and for passing values through).
+  ObjectPtr toObjectOrNull() const;
   // Elements of either array kind, as variants / doubles.
   VariantArray toArray() const;
   std::vector<double> toDoubles() const;

@@ -181,7 +181,7 @@ void toVariant(const Variant& value, VARIANT* out) {
       return;
     }
     case K::Object: {
-      auto object = value.toObject();
+      auto object = value.toObjectOrNull();
       out->vt = VT_DISPATCH;
       out->pdispVal = nullptr;
       if (!object) return;
