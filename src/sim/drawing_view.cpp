@@ -216,6 +216,21 @@ void DrawingView::panBy(double dx, double dy) {
   centre_.y += dy / k;
 }
 
+void DrawingView::fitAll(const std::vector<Shape>& shapes) {
+  double x0 = 1e300, y0 = 1e300, x1 = -1e300, y1 = -1e300;
+  for (const Shape& s : shapes)
+    for (const auto& line : outlinesOf(s))
+      for (ScreenPoint p : line) {
+        x0 = std::min(x0, p.x), x1 = std::max(x1, p.x);
+        y0 = std::min(y0, p.y), y1 = std::max(y1, p.y);
+      }
+  if (x0 > x1) return;
+  Vec3 a = toWorld({x0, y1}), b = toWorld({x1, y0});
+  double tall = std::max(b.y - a.y, (b.x - a.x) * heightPx_ / widthPx_);
+  centre_ = {(a.x + b.x) / 2, (a.y + b.y) / 2, centre_.z};
+  height_ = tall > 0 ? tall * 1.1 : height_;
+}
+
 std::vector<Shape> shapesOf(const Drawing& d, const DrawingView& view) {
   std::vector<Shape> shapes;
   shapes.reserve(d.entities().size());

@@ -45,6 +45,9 @@ class DrawingView {
   void zoomAt(ScreenPoint at, double factor);
   // The drawing follows the mouse by (dx, dy) pixels.
   void panBy(double dx, double dy);
+  // Shows all of `shapes` (drawn in this view) with a margin; no change
+  // when there is nothing.
+  void fitAll(const std::vector<struct Shape>& shapes);
 
  private:
   Vec3 centre_;
