@@ -34,6 +34,14 @@ for f in "$out"/*.bmp; do
 done
 tr -d '\r' <"$out/tour.log" | grep -v '^all checks passed$' |
   sed -E "s#([0-9]{2}-[a-z-]+)\.bmp#build/tour/\1.png#g"
-[ $rc -eq 124 ] || [ $rc -eq 137 ] && echo "tour: stopped after 170 s"
+if [ $rc -eq 124 ] || [ $rc -eq 137 ]; then echo "tour: stopped after 170 s"; fi
+# The plot as the stand-in holds it, against an independent reader of the
+# same exchange file.
+if [ -f "$out/plot.dxf" ] && [ -f "$out/plot-entities.txt" ]; then
+  /usr/bin/python3 tests/tour/stand_in_matches_ezdxf.py "$out" || rc=1
+else
+  echo "FAIL the plot left no exchange file or entity list to compare with ezdxf"
+  rc=1
+fi
 echo "tour: $(($(date +%s) - start)) s"
 exit $rc
