@@ -219,6 +219,7 @@ struct Tour {
   void step(const char* title, const std::function<std::string()>& body) {
     ++number;
     int before = e2e::failures();
+    ULONGLONG started = GetTickCount64();
     std::string what, verdict;
     try {
       what = body();
@@ -234,7 +235,8 @@ struct Tour {
     }
     if (verdict == "FAIL") ++failed;
     if (verdict == "SKIP") ++skipped;
-    std::printf("%s [%d] %s: %s\n", verdict.c_str(), number, title, what.c_str());
+    std::printf("%s [%d] %s (%.1f s): %s\n", verdict.c_str(), number, title, (GetTickCount64() - started) / 1000.0,
+                what.c_str());
     std::fflush(stdout);
   }
 };
