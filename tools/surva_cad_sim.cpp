@@ -555,6 +555,7 @@ bool waitForPerson(SimHost& host) {
   while (theCad->user().empty() && (alive = pumpOne(host))) {
   }
   canvas.callWaits = false;
+  canvas.picked.clear();
   RemovePropW(host.window, L"SurvaSimWaits");
   redraw(host.window);
   if (!alive) {
