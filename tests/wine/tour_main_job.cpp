@@ -117,25 +117,10 @@ HWND mainList() { return e2e::grids(survaWindow).at(0); }
 
 long long listRows() { return e2e::gridInfo(mainList(), surva::win32::kGridInfoRowCount) - 1; }
 
-bool putClipboardText(const std::wstring& text) {
-  if (!OpenClipboard(nullptr)) return false;
-  EmptyClipboard();
-  HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-  bool ok = false;
-  if (mem) {
-    memcpy(GlobalLock(mem), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-    GlobalUnlock(mem);
-    ok = SetClipboardData(CF_UNICODETEXT, mem) != nullptr;
-    if (!ok) GlobalFree(mem);
-  }
-  CloseClipboard();
-  return ok;
-}
-
 // The sample's points as the main list holds them (X east, Y north),
 // pasted into its first row.
 void pasteSample() {
-  putClipboardText(
+  e2e::putClipboardText(
       L"境界-1\t2020.110\t1012.345\t15.200\r\n境界-2\t2035.552\t1030.870\t15.620\r\n"
       L"境界-3\t2062.008\t1025.413\t16.050\r\n境界-4\t2058.774\t1003.129\t15.910\r\n"
       L"境界-5\t2031.245\t998.502\t15.400\r\n基準-1\t2010.000\t985.000\t14.850\r\n"
