@@ -84,7 +84,15 @@ bool saveWindowPicture(HWND w, const std::wstring& path) {
 
 // Pictures of Surva and of the CAD after a step; their names for the step's line.
 std::string pictures(const std::wstring& stem, bool withSheet = false) {
-  Sleep(400);  // both windows repaint after the last change
+  // Every window repaints after the last change (Surva may just have come
+  // back from being minimised).
+  e2e::waitUntil([] { return !IsIconic(survaWindow); }, 5000);
+  for (HWND w : {survaWindow, cadWindow, sheetWindow}) {
+    if (!w) continue;
+    RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    e2e::settle(w);
+  }
+  Sleep(500);
   std::string names;
   auto save = [&](HWND w, const wchar_t* what) {
     std::wstring name = stem + L"-" + what + L".bmp";
