@@ -574,7 +574,8 @@ HWND createWindow(HINSTANCE instance, const u16& progId, bool minimized) {
   wc.lpszClassName = kWindowClass;
   RegisterClassW(&wc);
   u16 title = u"SurvaSim CAD - " + progId;
-  HWND hwnd = CreateWindowExW(0, kWindowClass, win32::wideOf(title), WS_OVERLAPPEDWINDOW, 40, 40, 800, 600, nullptr,
+  // Beside Surva at its first-start place on the left of the screen.
+  HWND hwnd = CreateWindowExW(0, kWindowClass, win32::wideOf(title), WS_OVERLAPPEDWINDOW, 404, 0, 820, 640, nullptr,
                               nullptr, instance, nullptr);
   if (!hwnd) return nullptr;
   ShowWindow(hwnd, minimized ? SW_SHOWMINIMIZED : SW_SHOWNORMAL);
