@@ -574,7 +574,7 @@ HWND createWindow(HINSTANCE instance, const u16& progId, bool minimized) {
   wc.lpszClassName = kWindowClass;
   RegisterClassW(&wc);
   u16 title = u"SurvaSim CAD - " + progId;
-  // Beside Surva at its first-start place on the left of the screen.
+  // Right of Surva, which the sample settings place at the screen's left edge.
   HWND hwnd = CreateWindowExW(0, kWindowClass, win32::wideOf(title), WS_OVERLAPPEDWINDOW, 404, 0, 820, 640, nullptr,
                               nullptr, instance, nullptr);
   if (!hwnd) return nullptr;
