@@ -11,7 +11,10 @@ namespace {
 
 // A SIMA read replaces what a harvest left: the line, circle, arc,
 // polyline, vertex, text and point arrays of the harvest store are emptied.
-void emptyHarvestStoreForSimaRead(AppState&) {}
+void emptyHarvestStoreForSimaRead(AppState& state) {
+  using cad::HarvestArray;
+  state.harvest.clearExcept(HarvestArray::Ellipses | HarvestArray::Faces | HarvestArray::Inserts);
+}
 
 sima::SimaTransferOptions transferOptions(const MainForm& f) { return {f.CheckBox12.checked(), f.CheckBox13.checked()}; }
 

@@ -19,7 +19,13 @@ TEST(SimaHandlers, ReadFillsBothListsAndTheCheckBoxesTransferAgain) {
 
   f.fakes.files.files[u"C:\\in.sim"] = "G00,01,,\r\nA00,\r\nA01,1,\x91\xAA,100.5,200.25,10,\r\nA99,\r\n";
   f.fakes.dialogs.openAnswers.push_back(u"C:\\in.sim");
+  auto& store = form.state().harvest;
+  store.texts.resize(1);
+  store.points.resize(1);
+  store.ellipses.resize(1);
   form.Button9.click();
+  EXPECT_TRUE(store.texts.empty() && store.points.empty());
+  EXPECT_EQ(store.ellipses.size(), 1u);  // not among the arrays a read empties
   EXPECT_FALSE(form.GroupBox2.enabled());
   EXPECT_EQ(form.StatusBar1.panelText(1), u"");
   auto& main = form.StringGrid1.cells();
