@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the native suites under AddressSanitizer and
 # UndefinedBehaviorSanitizer (benchmarks built and smoke-run), a short run
-# of every fuzz target, the Windows cross build, and the end-to-end tests of
-# surva.exe under Wine and Xvfb.
+# of every fuzz target, the Windows cross build, the end-to-end tests of
+# surva.exe under Wine and Xvfb, and the tour of the main job
+# (scripts/tour.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -37,6 +38,9 @@ if [ -x scripts/wine-tests.sh ]; then
   echo "== Wine end-to-end tests"
   scripts/wine-tests.sh || status=1
 fi
+
+echo "== the tour of the main job (pictures in build/tour/)"
+scripts/tour.sh || status=1
 
 if [ $status -ne 0 ]; then
   echo "SOME TESTS FAILED"

@@ -39,6 +39,17 @@ TEST(Codec, Cp932RoundTripAndUnmappableCharactersAreReported) {
   EXPECT_TRUE(codec().canEncode(u"ｱ"));
 }
 
+TEST(Codec, Cp932AsWindowsWritesItWithoutBestFit) {
+  // Windows escapes what it could only best-fit (\u00A5 would become a
+  // backslash, \u2014 the bar \u2015) and keeps its single-byte extras.
+  for (char16_t c : text::u16view(u"\u00A5\u203E\u2014\u00A2\u2212\u301C"))
+    EXPECT_FALSE(codec().canEncode(text::u16(1, c))) << std::hex << int(c);
+  auto r = codec().encode(u"a\u0080\uF8F0\u00A5\uF8F3\u2015");
+  EXPECT_EQ(r.firstUnmappable, 3u);
+  EXPECT_EQ(r.bytes, "a\x80\xA0?\xFF\x81\x5C");
+  EXPECT_EQ(codec().decode("\x80\xA0\xFD\x81\x80"), u"\u0080\uF8F0\uF8F1\u00F7");  // 0x80 also trails
+}
+
 TEST(Codec, UndefinedBytesDecodeAsReplacement) {
   EXPECT_EQ(codec().decode("A\x81"), u"A\uFFFD");  // cut-off lead byte
 }
