@@ -82,6 +82,9 @@ std::string describe(const Variant& v) {
     }
     case K::Object: return v.toObjectOrNull() ? "<object>" : "<nothing>";
     case K::Ref: return "&" + describe(v.deref());
+    case K::Date: return "#" + text::toUtf8(v.toText()) + "#";
+    case K::Currency: return text::toUtf8(v.toText()) + "@";
+    case K::Error: return "error " + text::toUtf8(text::intToText(v.errorCode()));
   }
   return "?";
 }

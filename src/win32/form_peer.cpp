@@ -181,6 +181,14 @@ bool FormPeer::handle(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       form_.requestClose();
       result = 0;
       return true;
+    case WM_QUERYENDSESSION:
+      result = TRUE;  // nothing to ask: the settings are saved when the session really ends
+      return true;
+    case WM_ENDSESSION:
+      // The system ends the process after this returns, without WM_CLOSE.
+      if (wp) form_.endSession();
+      result = 0;
+      return true;
     case WM_COMMAND:
       // Return and Escape in the form (IsDialogMessage): the default button
       // and closing.
