@@ -60,8 +60,8 @@ void literalRead(platform::Object& sheet, ui::TextGrid& list) {
   for (std::int32_t row = 1; row <= kRows; ++row) {
     for (std::int32_t col = 1; col <= 4; ++col) {
       platform::VariantArray at{Variant(row), Variant(col)};
-      sheet::requireObject(sheet.get(u"Cells", at))->call(u"Select");
-      list.setCell(col - 1, row, sheet::CellText(sheet::requireObject(sheet.get(u"Cells", at))->get(u"Value")));
+      sheet.get(u"Cells", at).toObject()->call(u"Select");
+      list.setCell(col - 1, row, sheet::CellText(sheet.get(u"Cells", at).toObject()->get(u"Value")));
     }
   }
 }
@@ -70,8 +70,8 @@ void literalWrite(platform::Object& sheet, const ui::TextGrid& list, std::int32_
   for (int r = 1; r <= kRows; ++r) {
     for (std::int32_t col = 1; col <= 4; ++col) {
       platform::VariantArray at{Variant(start + r - 1), Variant(col)};
-      sheet::requireObject(sheet.get(u"Cells", at))->call(u"Select");
-      sheet::requireObject(sheet.get(u"Cells", at))->put(u"Value", Variant(list.cell(col - 1, r)));
+      sheet.get(u"Cells", at).toObject()->call(u"Select");
+      sheet.get(u"Cells", at).toObject()->put(u"Value", Variant(list.cell(col - 1, r)));
     }
   }
 }
