@@ -30,6 +30,7 @@
 #include "win32/com_ptr.h"
 #include "win32/dispatch_adapter.h"
 #include "win32/dispatch_names.h"
+#include "win32/list_box_lines.h"
 #include "win32/wide.h"
 
 using namespace surva;
@@ -183,19 +184,7 @@ bool refreshPending = false;
 void refreshListing() {
   refreshPending = false;
   if (!theHost || !theList) return;
-  u16 text = theHost->listing();
-  SendMessageW(theList, WM_SETREDRAW, FALSE, 0);
-  SendMessageW(theList, LB_RESETCONTENT, 0, 0);
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find(u'\n', start);
-    if (end == u16::npos) end = text.size();
-    u16 line = text.substr(start, end - start);
-    SendMessageW(theList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win32::wideOf(line)));
-    start = end + 1;
-  }
-  SendMessageW(theList, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(theList, nullptr, TRUE);
+  win32::setListBoxLines(theList, theHost->listing());
 }
 
 LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
