@@ -12,14 +12,14 @@ points::RowPanelSink rowPanelOf(ui::StatusBar& bar) {
   return [&bar](const text::u16& t) { bar.setPanelText(0, t); };
 }
 
-// Rows move under an open editor on Shift+Delete and Shift+Insert; commit it
-// first, so its text stays with the row it was typed into.
-void commitBeforeRowMove(ui::StringGrid& grid, ui::KeyCode key, ui::ShiftState shift) {
-  if (grid.editorMode() && shift.shift && (key == ui::keys::Delete || key == ui::keys::Insert)) grid.endEdit(true);
+// The keys that change cells commit an open editor through the grid; Ctrl+C
+// changes nothing, so commit here, and the copy holds what the user typed.
+void commitBeforeCopy(ui::StringGrid& grid, ui::KeyCode key, ui::ShiftState shift) {
+  if (grid.editorMode() && shift.ctrl && key == 'C') grid.endEdit(true);
 }
 
 void gridKeys(ui::StringGrid& grid, platform::Services& services, ui::KeyCode& key, ui::ShiftState shift) {
-  commitBeforeRowMove(grid, key, shift);
+  commitBeforeCopy(grid, key, shift);
   points::HandleGridKeys(grid.cells(), grid.editorMode(), key, shift, *services.clipboard);
 }
 
@@ -38,7 +38,7 @@ void MainForm::N13Click() { points::RemoveRepeatedRows(StringGrid1.cells()); }
 void MainForm::N15Click() { points::SortListByStationNumber(StringGrid1.cells()); }
 
 void MainForm::StringGrid1KeyDown(ui::KeyCode& key, ui::ShiftState shift) {
-  commitBeforeRowMove(StringGrid1, key, shift);
+  commitBeforeCopy(StringGrid1, key, shift);
   points::MainListKeyDown(StringGrid1.cells(), StringGrid1.editorMode(), key, shift, *services().clipboard,
                           rowPanelOf(StatusBar1));
 }

@@ -63,7 +63,14 @@ void MainForm::FormCreate() {
   state().exchangeDxfPath = platform::replaceExtension(exe, u".dxf");
 
   IniFile ini;
-  reporting(*services.dialogs, [&] { ini = IniFile::load(*services.files, *services.codec, settingsFilePath(exe)); });
+  reporting(*services.dialogs, [&] {
+    try {
+      ini = IniFile::load(*services.files, *services.codec, settingsFilePath(exe));
+    } catch (const std::exception& e) {
+      settingsUnread_ = messageOf(e);
+      throw;
+    }
+  });
 
   WindowPosition at = placeWindow(ini, services.screen->primarySize(), {outerWidth(), outerHeight()});
   moveTo(at.left, at.top);
@@ -91,12 +98,17 @@ void MainForm::FormCreate() {
 }
 
 void MainForm::FormClose() {
+  if (shutDown_) return;
+  shutDown_ = true;
   auto& services = this->services();
   const u16 path = settingsFilePath(services.paths->executablePath());
   // Read afresh so keys written by others meanwhile are kept; a file that
   // cannot be read is never overwritten. One atomic replace: a failure
   // leaves the previous file whole.
   reporting(*services.dialogs, [&] {
+    if (settingsUnread_)
+      throw Failure(u"設定ファイル " + path + u" を起動時に読めなかったため，設定を保存しませんでした．\n" +
+                    *settingsUnread_);
     IniFile ini = IniFile::load(*services.files, *services.codec, path);
     writeSettings(ini, *this, {bounds().left, bounds().top}, state().targetProgId);
     try {

@@ -12,9 +12,12 @@
 //   MainForm form(services, state, &backend);  // controls at design values
 //   form.startUp();   // FormCreate inside the error report: settings, caption
 //   form.show();      // peers are created here, from the state after start-up
-//   ... event loop ...; the user closing the window runs FormClose (shutdown)
+//   ... event loop ...; the user closing the window, or the end of the
+//   session, runs FormClose (shutdown) once
 // Tests construct it without a backend (or with a recording one) and call
 // the handlers or the controls' input methods directly.
+#include <optional>
+
 #include "app/app_state.h"
 #include "app/messages.h"
 #include "platform/services.h"
@@ -41,6 +44,10 @@ class MainForm : public ui::Form {
   AppState& state_;
   CommandRunner runner_;
   bool layoutBuilt_;  // set up before the control members bind to the layout
+  // Why the settings file could not be read at start; it is then not written
+  // at exit, so the defaults in the controls never replace the user's file.
+  std::optional<text::u16> settingsUnread_;
+  bool shutDown_ = false;  // FormClose ran: a close after the end of the session does nothing
 
  public:
   // ---- The controls.
@@ -102,6 +109,10 @@ class MainForm : public ui::Form {
   void StringGrid2FixedCellClick(int col, int row);
   void N17Click();
   void CheckBox1Click();
+  // The main list and the TEXT list rebuilt from the harvest store
+  // (handlers_harvest.cpp).
+  void EntToSL();
+  void EntToSL2();
 
   // ---- Spreadsheet link (handlers_sheet.cpp).
   // The last attachment to the running spreadsheet; EXcelHandle is 0 while

@@ -12,6 +12,11 @@ namespace surva::dxf {
 int tableDecimals(text::u16view box) {
   const auto d = text::tryParseInt(box);
   if (!d) throw Failure(u"'" + text::u16(box) + u"' は有効な整数値ではありません");
+  // Every value is written with exactly d decimals; a count no table can
+  // show is refused rather than cut.
+  if (*d > kMaxTableDecimals)
+    throw Failure(u"作表 少数桁数 '" + text::u16(box) + u"' が大きすぎます (" + text::intToText(kMaxTableDecimals) +
+                  u" まで)");
   return *d < 0 ? 0 : *d;
 }
 

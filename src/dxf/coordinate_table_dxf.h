@@ -22,8 +22,11 @@ struct TableSettings {
   text::u16 textLayer;       // Edit12 "表文字"
 };
 
+// The most decimals a table writes: a longer number is no text a table cell shows.
+inline constexpr int kMaxTableDecimals = 100;
+
 // The decimals box as an integer; a negative count means 0. Throws Failure
-// naming the text when it is not an integer.
+// naming the text when it is not an integer or above kMaxTableDecimals.
 int tableDecimals(text::u16view box);
 
 // The whole file of the table of `list` (header row included) with sizes

@@ -13,8 +13,9 @@ std::string narrow(const text::u16& s) { return std::string(s.begin(), s.end());
 }  // namespace
 
 std::string formatFixedAscii(double value, int decimals) {
-  decimals = std::clamp(decimals, 0, 30);
-  if (!std::isfinite(value)) return narrow(text::formatFixed(value, decimals));
+  decimals = std::max(decimals, 0);
+  // The common counts on the stack; the rare long ones by the shared routine.
+  if (!std::isfinite(value) || decimals > 30) return narrow(text::formatFixed(value, decimals));
   // 25 digits beyond the rounding digit let the exact binary value decide.
   char buf[1 + 309 + 1 + 30 + 25 + 8];
   char* const first = buf + 1;  // room for a carry into a new leading digit

@@ -4,7 +4,7 @@
 
 namespace surva::dxf {
 
-// Fixed point with `decimals` digits (0 to 30), halves away from zero on
+// Fixed point with exactly `decimals` digits (none when negative), halves away from zero on
 // the exact binary value: the same text as text::formatFixed, built without
 // UTF-16 or heap traffic because a large plot writes millions of them.
 std::string formatFixedAscii(double value, int decimals);

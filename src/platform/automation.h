@@ -28,11 +28,10 @@ class Object {
   // Method call. By-reference arguments are Variant refs; the callee writes
   // their cells.
   virtual Variant call(text::u16view member, const VariantArray& args = {}) = 0;
-  // Declares that every object `member` returns is of one kind (a sheet's
-  // Cells gives ranges): a remote object may then ask the server for the
-  // ids of their members once for all of them instead of once per object.
-  // Never declare it for a member whose objects differ in kind.
-  virtual void sameKindResults(text::u16view member) { (void)member; }
+  // The name of the object's type as a server shows it in its type
+  // information (objects of one type share their member IDs); empty when
+  // the object has none.
+  virtual text::u16 typeName() { return {}; }
 };
 
 // A class identifier as its registry text "{xxxxxxxx-...}".

@@ -25,7 +25,8 @@ void RenumberPlotNo(ui::TextGrid& grid) {
 bool GrowForPaste(ui::TextGrid& grid, std::size_t lines) {
   const long long from = std::max(grid.row(), grid.selection().top);
   const long long needed = from + static_cast<long long>(lines);
-  if (lines == 0 || needed < grid.rowCount()) return false;
+  // Growing to the row count it already has is no growth.
+  if (lines == 0 || needed <= grid.rowCount()) return false;
   grid.setRowCount(static_cast<int>(needed));
   return true;
 }

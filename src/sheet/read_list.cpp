@@ -8,7 +8,6 @@ ReadEnd ReadList(ExcelLink& link, ui::TextGrid& list, const SheetColumns& column
   ui::TextGrid::BatchUpdate batch(list);
   list.setRowCount(list.fixedRows());
   platform::Object& sheet = *link.at.WorkSheet;
-  sheet.sameKindResults(u"Cells");  // the ranges share one lookup of Select and Value
   int kept = 0;  // data rows read completely
   try {
     for (std::int32_t row = columns.startRow;; ++row) {

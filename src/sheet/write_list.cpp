@@ -6,7 +6,6 @@ void WriteList(ExcelLink& link, const ui::TextGrid& list, const SheetColumns& co
   if (!GetExcelApp(link)) return;
   if (list.dataRowCount() <= 0) return;
   platform::Object& sheet = *link.at.WorkSheet;
-  sheet.sameKindResults(u"Cells");
   for (int r = 1; r <= list.dataRowCount(); ++r) {
     const std::int32_t row = columns.startRow + r - 1;
     const int listRow = list.fixedRows() + r - 1;

@@ -48,6 +48,9 @@ class SheetObject : public platform::Object {
   Variant call(text::u16view member, const VariantArray& args) override {
     return dispatch(Access::Call, member, args);
   }
+  // Objects of one kind share their member IDs, as with a real spreadsheet's
+  // type library: a client looks the names of a range up once for all cells.
+  text::u16 typeName() override { return objectName_; }
 
  protected:
   virtual Variant invoke(const text::u16& upper, const VariantArray& args) = 0;

@@ -1,5 +1,6 @@
 #include "text/number.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -107,14 +108,15 @@ u16 formatFixed(double value, int decimals) {
   if (std::isnan(value)) return u"NAN";
   if (std::isinf(value)) return value < 0 ? u"-INF" : u"INF";
   if (decimals < 0) decimals = 0;
-  if (decimals > 30) decimals = 30;
   const bool negative = std::signbit(value);
   const double magnitude = std::fabs(value);
   // Enough digits beyond the rounding digit that the exact binary value
-  // decides the rounding, never an earlier rounding of the digits.
-  char buf[400 + 64];
-  auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::fixed, decimals + 25);
-  std::string digits(buf, res.ptr);
+  // decides the rounding, never an earlier rounding of the digits. A double
+  // has no digit beyond the 1074th decimal: the rest are zeros.
+  const int precision = std::min(decimals, 1075) + 25;
+  std::string buf(1 + 309 + 1 + precision + 8, '\0');
+  auto res = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude, std::chars_format::fixed, precision);
+  std::string digits(buf.data(), res.ptr);
   std::size_t point = digits.find('.');
   std::string intPart = digits.substr(0, point);
   std::string frac = point == std::string::npos ? std::string() : digits.substr(point + 1);
@@ -150,6 +152,9 @@ u16 formatGeneral(double value) {
   std::size_t ePos = sci.find('e');
   int exponent = std::stoi(sci.substr(ePos + 1));
   std::string mantissa = sci.substr(0, 1) + sci.substr(2, ePos - 2);  // 15 digits
+  // Rounding the largest doubles up would pass the largest double, and the
+  // text would no longer read as a number: those are cut instead.
+  if (exponent == 308 && mantissa > "179769313486231") mantissa = "179769313486231";
   while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
   std::string out = negative ? "-" : "";
   if (exponent >= 15 || exponent < -5) {

@@ -109,6 +109,10 @@ void Form::requestClose() {
   }
 }
 
+void Form::endSession() {
+  if (!owner_) requestClose();
+}
+
 void Form::processMessages() {
   if (Backend* b = backend()) b->processMessages();
 }

@@ -72,6 +72,8 @@ class Form : public Control {
 
   WindowState windowState() const { return windowState_; }
   void setWindowState(WindowState s);
+  // Brings the window to the foreground (after CAD had the screen).
+  void bringToFront() { notify(Property::Foreground); }
 
   Backend* backend() const;
   Form* owner() const { return owner_; }
@@ -89,6 +91,10 @@ class Form : public Control {
   // form ends with Cancel.
   void requestClose();
   Handler onClose;
+  // The user's session ends (log off, shut down): the main form closes as
+  // if asked, so its shutdown runs before the system ends the program.
+  // Owned forms leave it to their owner.
+  void endSession();
 
   void processMessages();
 

@@ -12,6 +12,10 @@ constexpr int kMinColWidth = 4;
 
 StringGrid::StringGrid(text::u16 name) : Control(Kind::StringGrid, std::move(name)) {
   cells_.onChange = [this] { cellsChanged(); };
+  // Whatever changes the cells (a command, the program moving the cursor)
+  // first writes an open edit into the cell it was opened on, while that
+  // cell still holds the same point.
+  cells_.onBeforeChange = [this] { endEdit(true); };
   cells_.onCurrentChange = [this] { currentChanged(); };
   anchorCol_ = cells_.col();
   anchorRow_ = cells_.row();
@@ -20,15 +24,11 @@ StringGrid::StringGrid(text::u16 name) : Control(Kind::StringGrid, std::move(nam
 
 StringGrid::~StringGrid() {
   cells_.onChange = nullptr;
+  cells_.onBeforeChange = nullptr;
   cells_.onCurrentChange = nullptr;
 }
 
 void StringGrid::cellsChanged() {
-  if (editorMode_ && (cells_.col() != editCol_ || cells_.row() != editRow_)) {
-    // The program moved the cursor away from an open editor: drop the edit.
-    editorMode_ = false;
-    notify(Property::EditorMode);
-  }
   topRow_ = std::clamp(topRow_, firstDataRow(), std::max(firstDataRow(), cells_.rowCount() - 1));
   notify(Property::Cells);
 }
@@ -179,9 +179,10 @@ void StringGrid::setEditorText(text::u16 t) {
 
 void StringGrid::endEdit(bool commit) {
   if (!editorMode_) return;
-  editorMode_ = false;
+  editorMode_ = false;  // first, so the write below does not come back here
   notify(Property::EditorMode);
-  if (commit) cells_.setCell(cells_.col(), cells_.row(), editorText_);
+  if (commit) cells_.setCell(editCol_, editRow_, std::move(editorText_));
+  editorText_.clear();
 }
 
 bool StringGrid::selectCell(int col, int row) {
@@ -223,6 +224,9 @@ bool StringGrid::extendSelection(int col, int row) {
 
 bool StringGrid::mouseDown(MouseButton button, int x, int y, ShiftState shift) {
   if (!Control::mouseDown(button, x, y, shift)) return false;
+  // A right click leaves the editor as any click does: the pop-up menu's
+  // commands then see what was typed.
+  endEdit(true);
   if (button != MouseButton::Left) return true;
   Hit hit = cellAt(x, y);
   if (hit.row < 0) return true;
@@ -307,8 +311,11 @@ bool StringGrid::moveBy(int dCol, int dRow, ShiftState shift) {
 
 bool StringGrid::keyDown(KeyCode key, ShiftState shift) {
   if (!acceptsInput()) return false;
+  const bool editing = editorMode_;
   if (onKeyDown) onKeyDown(key, shift);
   if (key == keys::None) return true;
+  // The handler's command ended the edit: the key is spent, not the editor's.
+  if (editing && !editorMode_) return true;
   int page = visibleDataRows();
   if (editorMode_) {
     switch (key) {

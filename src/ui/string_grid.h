@@ -104,7 +104,8 @@ class StringGrid : public Control {
   // current cell is a header cell.
   bool beginEdit();
   void setEditorText(text::u16 t);
-  // Closes the editor; commit writes its text into the cell.
+  // Closes the editor; commit writes its text into the cell it was opened
+  // on. Any change of the cells commits an open editor first.
   void endEdit(bool commit);
 
   // User input.
@@ -120,9 +121,10 @@ class StringGrid : public Control {
   void doubleClick(int x, int y);
   // The wheel scrolls by whole rows (positive: towards the end).
   void mouseWheel(int rows);
-  // onKeyDown first; a key it leaves is the grid's own: arrows, Home, End,
-  // PageUp, PageDown (Shift extends), F2 and Return open the editor; in the
-  // editor Return commits, Escape cancels, Up and Down commit and move.
+  // onKeyDown first, also while the editor is open; a key it leaves is the
+  // grid's own: arrows, Home, End, PageUp, PageDown (Shift extends), F2 and
+  // Return open the editor; in the editor Return commits, Escape cancels, Up
+  // and Down commit and move. False: the key belongs to the editor.
   bool keyDown(KeyCode key, ShiftState shift = {}) override;
   // A typed character: opens the editor replacing the text (editing grids).
   void keyPress(char16_t ch);

@@ -19,6 +19,7 @@ TextGrid::TextGrid(int colCount, int rowCount, int fixedRows)
 }
 
 void TextGrid::setRowCount(int rows) {
+  aboutToChange();
   rows = std::max(1, rows);
   rows_.resize(rows, std::vector<text::u16>(colCount_));
   clampCursor();
@@ -26,6 +27,7 @@ void TextGrid::setRowCount(int rows) {
 }
 
 void TextGrid::setColCount(int cols) {
+  aboutToChange();
   colCount_ = std::max(1, cols);
   for (auto& r : rows_) r.resize(colCount_);
   clampCursor();
@@ -39,12 +41,14 @@ const text::u16& TextGrid::cell(int col, int row) const {
 
 void TextGrid::setCell(int col, int row, text::u16 value) {
   if (row < 0 || row >= rowCount() || col < 0 || col >= colCount_) return;
+  aboutToChange();
   rows_[row][col] = std::move(value);
   changed();
 }
 
 void TextGrid::setRowCells(int row, std::vector<text::u16> cells) {
   if (row < 0 || row >= rowCount()) return;
+  aboutToChange();
   cells.resize(colCount_);
   rows_[row] = std::move(cells);
   changed();
@@ -52,12 +56,14 @@ void TextGrid::setRowCells(int row, std::vector<text::u16> cells) {
 
 void TextGrid::swapRows(int a, int b) {
   if (a < 0 || b < 0 || a >= rowCount() || b >= rowCount()) return;
+  aboutToChange();
   std::swap(rows_[a], rows_[b]);
   changed();
 }
 
 void TextGrid::moveColumn(int from, int to) {
   if (from < 0 || to < 0 || from >= colCount_ || to >= colCount_ || from == to) return;
+  aboutToChange();
   for (auto& r : rows_) {
     if (from < to)
       std::rotate(r.begin() + from, r.begin() + from + 1, r.begin() + to + 1);
@@ -68,6 +74,7 @@ void TextGrid::moveColumn(int from, int to) {
 }
 
 void TextGrid::insertRow(int at) {
+  aboutToChange();
   at = std::clamp(at, 0, rowCount());
   rows_.insert(rows_.begin() + at, std::vector<text::u16>(colCount_));
   changed();
@@ -75,18 +82,21 @@ void TextGrid::insertRow(int at) {
 
 void TextGrid::deleteRow(int at) {
   if (at < 0 || at >= rowCount() || rowCount() <= 1) return;
+  aboutToChange();
   rows_.erase(rows_.begin() + at);
   clampCursor();
   changed();
 }
 
 void TextGrid::clearAll() {
+  aboutToChange();
   for (auto& r : rows_)
     for (auto& c : r) c.clear();
   changed();
 }
 
 void TextGrid::setCurrent(int col, int row) {
+  aboutToChange();
   col_ = std::clamp(col, 0, colCount_ - 1);
   row_ = std::clamp(row, 0, rowCount() - 1);
   selection_ = {col_, row_, col_, row_};
@@ -94,6 +104,7 @@ void TextGrid::setCurrent(int col, int row) {
 }
 
 void TextGrid::setSelection(GridRect rect) {
+  aboutToChange();
   if (rect.left > rect.right) std::swap(rect.left, rect.right);
   if (rect.top > rect.bottom) std::swap(rect.top, rect.bottom);
   rect.left = std::clamp(rect.left, 0, colCount_ - 1);

@@ -60,9 +60,16 @@ class TextGrid {
   // or because a resize pushed it back into the grid). A handler may move
   // the current cell again; it is then called once more.
   std::function<void()> onCurrentChange;
+  // Called before a change from outside a batch, and when the outermost
+  // batch opens, so a view can settle pending input (an open editor) on the
+  // cells as they still are.
+  std::function<void()> onBeforeChange;
   class BatchUpdate {
    public:
-    explicit BatchUpdate(TextGrid& g) : g_(g) { ++g_.batch_; }
+    explicit BatchUpdate(TextGrid& g) : g_(g) {
+      g_.aboutToChange();
+      ++g_.batch_;
+    }
     ~BatchUpdate() {
       if (--g_.batch_ == 0) g_.changed();
     }
@@ -74,6 +81,9 @@ class TextGrid {
   };
 
  private:
+  void aboutToChange() {
+    if (batch_ == 0 && onBeforeChange) onBeforeChange();
+  }
   void changed();
   void clampCursor();
 

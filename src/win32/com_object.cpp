@@ -11,19 +11,24 @@ using platform::Variant;
 using platform::VariantArray;
 
 ComObject::ComObject(IDispatch* dispatch, bool cacheNames)
-    : dispatch_(ComPtr<IDispatch>::share(dispatch)), cacheNames_(cacheNames), ids_(std::make_shared<Ids>()) {}
+    : dispatch_(ComPtr<IDispatch>::share(dispatch)), cacheNames_(cacheNames) {}
 
 DISPID ComObject::idOf(text::u16view member) {
   text::u16 key = text::upperAscii(member);
+  if (cacheNames_ && !typeAsked_) {
+    typeAsked_ = true;
+    typeIds_ = type_dispids::tableOf(dispatch_.get());
+  }
+  DispIdTable& ids = typeIds_ ? *typeIds_ : ids_;
   if (cacheNames_) {
-    if (auto it = ids_->find(key); it != ids_->end()) return it->second;
+    if (auto it = ids.find(key); it != ids.end()) return it->second;
   }
   text::u16 name(member);
   LPOLESTR names[] = {const_cast<LPOLESTR>(wideOf(name))};
   DISPID id = DISPID_UNKNOWN;
   HRESULT hr = dispatch_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
   if (FAILED(hr)) throwComError(hr);
-  if (cacheNames_) ids_->emplace(std::move(key), id);
+  if (cacheNames_) ids.emplace(std::move(key), id);
   return id;
 }
 
@@ -38,18 +43,7 @@ Variant ComObject::invoke(text::u16view member, WORD flags, const VariantArray& 
                                  put ? nullptr : &result.v, &info, &argError);
   if (FAILED(hr)) throw invokeError(hr, info);
   invokeArgs.writeBack();
-  if (put) return Variant();
-  Variant value = fromVariant(result.v);
-  if (!resultIds_.empty() && value.isObject()) {
-    auto it = resultIds_.find(text::upperAscii(member));
-    auto* object = dynamic_cast<ComObject*>(value.toObject().get());
-    if (it != resultIds_.end() && object) object->ids_ = it->second;
-  }
-  return value;
-}
-
-void ComObject::sameKindResults(text::u16view member) {
-  resultIds_.try_emplace(text::upperAscii(member), std::make_shared<Ids>());
+  return put ? Variant() : fromVariant(result.v);
 }
 
 Variant ComObject::get(text::u16view member, const VariantArray& args) {

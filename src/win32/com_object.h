@@ -5,10 +5,10 @@
 #include <oleauto.h>
 
 #include <memory>
-#include <unordered_map>
 
 #include "platform/automation.h"
 #include "win32/com_ptr.h"
+#include "win32/type_dispid_cache.h"
 
 namespace surva::win32 {
 
@@ -21,24 +21,21 @@ class ComObject : public platform::Object {
   platform::Variant get(text::u16view member, const platform::VariantArray& args = {}) override;
   void put(text::u16view member, const platform::Variant& value) override;
   platform::Variant call(text::u16view member, const platform::VariantArray& args = {}) override;
-  void sameKindResults(text::u16view member) override;
 
   IDispatch* dispatch() const { return dispatch_.get(); }
 
  private:
-  // GetIDsOfNames once per member name (without regard to case): reading
-  // thousands of entity properties across processes pays one round trip
-  // per read instead of two.
+  // GetIDsOfNames once per member name (without regard to case) and type:
+  // reading thousands of entity properties across processes pays one round
+  // trip per read instead of two, and one per entity for its type.
   DISPID idOf(text::u16view member);
   platform::Variant invoke(text::u16view member, WORD flags, const platform::VariantArray& args, bool put);
 
-  using Ids = std::unordered_map<text::u16, DISPID>;  // key: the name upper-cased
   ComPtr<IDispatch> dispatch_;
   bool cacheNames_;
-  // Shared by the objects of one kind that a sameKindResults member gave.
-  std::shared_ptr<Ids> ids_;
-  // Per such member of this object: the table its results share.
-  std::unordered_map<text::u16, std::shared_ptr<Ids>> resultIds_;
+  bool typeAsked_ = false;
+  std::shared_ptr<DispIdTable> typeIds_;  // shared with the objects of its type
+  DispIdTable ids_;                       // when the server gives no type
 };
 
 }  // namespace surva::win32

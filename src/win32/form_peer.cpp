@@ -147,6 +147,9 @@ void FormPeer::onProperty(ui::Property what) {
       if ((IsIconic(hwnd()) != FALSE) != minimized) ShowWindow(hwnd(), minimized ? SW_MINIMIZE : SW_RESTORE);
       break;
     }
+    case ui::Property::Foreground:
+      SetForegroundWindow(hwnd());
+      break;
     case ui::Property::ModalResult:
       PostMessageW(hwnd(), WM_NULL, 0, 0);  // wakes the modal loop
       break;
@@ -176,6 +179,14 @@ bool FormPeer::handle(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   switch (msg) {
     case WM_CLOSE:
       form_.requestClose();
+      result = 0;
+      return true;
+    case WM_QUERYENDSESSION:
+      result = TRUE;  // nothing to ask: the settings are saved when the session really ends
+      return true;
+    case WM_ENDSESSION:
+      // The system ends the process after this returns, without WM_CLOSE.
+      if (wp) form_.endSession();
       result = 0;
       return true;
     case WM_COMMAND:

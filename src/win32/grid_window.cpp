@@ -561,16 +561,17 @@ LRESULT CALLBACK GridWindow::editorProc(HWND w, UINT msg, WPARAM wp, LPARAM lp, 
   switch (msg) {
     case WM_GETDLGCODE: return DLGC_WANTALLKEYS | DLGC_WANTCHARS | DLGC_HASSETSEL;
     case WM_KEYDOWN: {
+      // Every key goes to the grid first, as it would without the editor
+      // (Ctrl+V pastes rows, Shift+Delete deletes one); the editor gets only
+      // what the grid leaves, such as a single-cell Delete.
       ui::ShiftState shift = shiftNow();
-      switch (wp) {
-        case VK_TAB: self->tabMove(shift.shift); return 0;
-        case VK_RETURN:
-        case VK_ESCAPE:
-        case VK_UP:
-        case VK_DOWN:
-        case VK_PRIOR:
-        case VK_NEXT: self->grid_.keyDown(static_cast<ui::KeyCode>(wp), shift); return 0;
-        default: break;
+      bool spent = wp == VK_TAB ? (self->tabMove(shift.shift), true)
+                                : self->grid_.keyDown(static_cast<ui::KeyCode>(wp), shift);
+      if (spent || !self->grid_.editorMode()) {
+        // Its character, already queued (Ctrl+V is 0x16), goes with it.
+        MSG ch;
+        PeekMessageW(&ch, w, WM_CHAR, WM_CHAR, PM_REMOVE);
+        return 0;
       }
       break;
     }

@@ -1,5 +1,6 @@
 #include "win32/variant_convert.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "win32/com_error.h"
@@ -163,6 +164,21 @@ void toVariant(const Variant& value, VARIANT* out) {
     }
     case K::Array: {
       auto items = value.toArray();
+      // 16-bit integers travel as an array of shorts: a CAD takes the group
+      // codes of a selection filter only in that form.
+      if (!items.empty() && std::all_of(items.begin(), items.end(), [](const Variant& i) {
+            return i.deref().kind() == Variant::Kind::Int16;
+          })) {
+        SAFEARRAY* shorts = SafeArrayCreateVector(VT_I2, 0, static_cast<ULONG>(items.size()));
+        if (!shorts) throwComError(E_OUTOFMEMORY);
+        SHORT* data = nullptr;
+        SafeArrayAccessData(shorts, reinterpret_cast<void**>(&data));
+        for (std::size_t i = 0; i < items.size(); ++i) data[i] = static_cast<SHORT>(items[i].deref().toInt());
+        SafeArrayUnaccessData(shorts);
+        out->vt = VT_ARRAY | VT_I2;
+        out->parray = shorts;
+        return;
+      }
       SAFEARRAY* sa = SafeArrayCreateVector(VT_VARIANT, 0, static_cast<ULONG>(items.size()));
       if (!sa) throwComError(E_OUTOFMEMORY);
       // From here the array belongs to `out`, so a failing element frees it.

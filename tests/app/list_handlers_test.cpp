@@ -62,3 +62,44 @@ TEST(ListHandlers, ShiftInsertUnderAnOpenEditorKeepsTheTypedTextInItsRow) {
   EXPECT_EQ(grid.cell(0, 2), u"");
   EXPECT_EQ(grid.cell(0, 3), u"typed");
 }
+
+TEST(ListHandlers, AnOpenEditIsWrittenIntoItsOwnRowBeforeAMenuCommand) {
+  MainFormFixture f;
+  auto& list = f.form.StringGrid1;
+  f.fakes.clipboard.text = u"B2\r\nA10\r\nA9\r\n";
+  f.form.N5.click();
+  list.cells().setRowCount(4);
+  list.selectCell(0, 1);
+  ASSERT_TRUE(list.beginEdit());
+  list.setEditorText(u"C1");  // typed, not yet committed
+  list.mouseDown(ui::MouseButton::Right, 20, 3 * 19 + 9);
+  f.form.N10.click();
+  list.selectCell(1, 2);  // clicking elsewhere writes nothing more
+  EXPECT_EQ(list.cells().cell(0, 1), u"A9");
+  EXPECT_EQ(list.cells().cell(0, 2), u"A10");
+  EXPECT_EQ(list.cells().cell(0, 3), u"C1");
+
+  // A command that runs with the editor still open (no click first).
+  list.selectCell(0, 1);
+  ASSERT_TRUE(list.beginEdit());
+  list.setEditorText(u"Z1");
+  f.form.N10.click();
+  EXPECT_FALSE(list.editorMode());
+  EXPECT_EQ(list.cells().cell(0, 1), u"A10");
+  EXPECT_EQ(list.cells().cell(0, 3), u"Z1");
+}
+
+TEST(ListHandlers, CtrlVInAnOpenEditorPastesRows) {
+  MainFormFixture f;
+  auto& list = f.form.StringGrid1;
+  const int rows = list.cells().rowCount();
+  list.selectCell(0, rows - 1);
+  ASSERT_TRUE(list.beginEdit());
+  list.setEditorText(u"typed");
+  f.fakes.clipboard.text = u"P1\t1\r\nP2\t2\r\n";
+  EXPECT_TRUE(list.keyDown('V', {false, true, false}));  // spent: the editor does not paste text
+  EXPECT_FALSE(list.editorMode());
+  EXPECT_EQ(list.cells().rowCount(), rows + 1);
+  EXPECT_EQ(list.cells().cell(0, rows - 1), u"P1");
+  EXPECT_EQ(list.cells().cell(1, rows), u"2");
+}

@@ -199,5 +199,28 @@ TEST_F(StartupTest, SettingsFileThatCannotBeReadIsReportedAndNeverOverwritten) {
   EXPECT_EQ(filter.calls, (std::vector<std::string>{"register", "revoke"}));
 }
 
+TEST_F(StartupTest, SettingsUnreadAtStartAreNotWrittenOverAtExit) {
+  std::filesystem::create_directory(dir.path() / "surva.ini");  // locked at start, say
+  auto p = start();
+  std::filesystem::remove(dir.path() / "surva.ini");
+  write("surva.ini", "[TextSize]\r\nCIRCLE=9\r\n");  // readable again by the exit
+  close(*p);
+  EXPECT_EQ(ini(), "[TextSize]\r\nCIRCLE=9\r\n");
+  ASSERT_EQ(fakes.dialogs.shown.size(), 2u);  // why at start, and at exit that nothing was saved
+  EXPECT_NE(fakes.dialogs.shown[1].message.find(u"保存しませんでした"), u16::npos)
+      << text::toUtf8(fakes.dialogs.shown[1].message);
+  EXPECT_NE(fakes.dialogs.shown[1].message.find(dir.file("surva.ini")), u16::npos);
+}
+
+TEST_F(StartupTest, TheEndOfTheSessionShutsDownOnce) {
+  auto p = start();
+  p->mainForm().Edit19.setText(u"7");
+  p->mainForm().endSession();
+  p->mainForm().Edit19.setText(u"8");
+  close(*p);  // a close that follows changes nothing more
+  EXPECT_NE(ini().find("CIRCLE=7\r\n"), std::string::npos);
+  EXPECT_EQ(filter.calls, (std::vector<std::string>{"register", "revoke"}));
+}
+
 }  // namespace
 }  // namespace surva::app::testing

@@ -107,6 +107,16 @@ TEST_F(TableDxfTest, ThousandthsAndRoundingHalvesAwayFromZero) {
   EXPECT_EQ(body(), b);
 }
 
+TEST_F(TableDxfTest, ManyDecimalsAreWrittenInFullOrRefused) {
+  list.setRowCount(2);
+  row(1, u"P", u"1.5", u"2");
+  s.decimals = u"31";
+  EXPECT_NE(body().find(rightCell("50.00000000", "-7.50000000", "2.5", "1.5" + std::string(30, '0'))),
+            std::string::npos);
+  s.decimals = u"101";
+  EXPECT_THROW(buildTableDxf(list, s, 1, codec), Failure);
+}
+
 TEST_F(TableDxfTest, FactorScalesSizesButNotValues) {
   list.setRowCount(2);
   row(1, u"P", u"1", u"2");

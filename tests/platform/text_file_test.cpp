@@ -4,12 +4,10 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sys/resource.h>
-
-#include <csignal>
 
 #include "platform/posix/posix_files.h"
 #include "support/fakes.h"
+#include "support/full_disk.h"
 #include "support/temp_dir.h"
 #include "text/error.h"
 
@@ -39,6 +37,17 @@ TEST(Codec, Cp932RoundTripAndUnmappableCharactersAreReported) {
   EXPECT_EQ(bad.bytes, "ab?c?d");
   EXPECT_FALSE(codec().canEncode(u"\u00E9"));
   EXPECT_TRUE(codec().canEncode(u"ｱ"));
+}
+
+TEST(Codec, Cp932AsWindowsWritesItWithoutBestFit) {
+  // Windows escapes what it could only best-fit (\u00A5 would become a
+  // backslash, \u2014 the bar \u2015) and keeps its single-byte extras.
+  for (char16_t c : text::u16view(u"\u00A5\u203E\u2014\u00A2\u2212\u301C"))
+    EXPECT_FALSE(codec().canEncode(text::u16(1, c))) << std::hex << int(c);
+  auto r = codec().encode(u"a\u0080\uF8F0\u00A5\uF8F3\u2015");
+  EXPECT_EQ(r.firstUnmappable, 3u);
+  EXPECT_EQ(r.bytes, "a\x80\xA0?\xFF\x81\x5C");
+  EXPECT_EQ(codec().decode("\x80\xA0\xFD\x81\x80"), u"\u0080\uF8F0\uF8F1\u00F7");  // 0x80 also trails
 }
 
 TEST(Codec, UndefinedBytesDecodeAsReplacement) {
@@ -93,22 +102,14 @@ TEST(PosixFiles, AtomicWriteReplacesAndAFailedWriteKeepsTheOldFile) {
   EXPECT_EQ(*fs.readFile(path), "new\r\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);  // no temporary left
 
-  // A file-size limit makes the write fail part-way, as a full disk does.
-  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit old{};
-  ::getrlimit(RLIMIT_FSIZE, &old);
-  rlimit small = old;
-  small.rlim_cur = 16;
-  ::setrlimit(RLIMIT_FSIZE, &small);
   bool threw = false;
   try {
+    fakes::FullDisk full;
     fs.writeFileAtomic(path, std::string(4096, 'x'));
   } catch (const Failure& f) {
     threw = true;
     EXPECT_NE(f.message().find(path), text::u16::npos);
   }
-  ::setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
   EXPECT_TRUE(threw);
   EXPECT_EQ(slurp(dir.path() / "surva.ini"), "new\r\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);

@@ -76,12 +76,14 @@ TEST(PasteCommands, AtTheCurrentCellGrowsTheListAndWritesTheRowPanel) {
   EXPECT_EQ(g.cell(4, 5), u"5");
   EXPECT_EQ(panel, (std::vector<u16>{u" 4 / 5"}));
 
-  // No growth, no panel; fields right of the last column are dropped.
+  // One line on the last row fits without growth: no panel. Fields right
+  // of the last column are dropped.
   clip.text = u"p\tq\tr\ts\r\n";
-  g.setCurrent(3, 1);
+  g.setCurrent(3, 5);
   PasteAtCurrentCell(g, clip, [&](const u16& t) { panel.push_back(t); });
-  EXPECT_EQ(g.cell(3, 1), u"p");
-  EXPECT_EQ(g.cell(4, 1), u"1");  // renumbered over the pasted "q"
+  EXPECT_EQ(g.rowCount(), 6);
+  EXPECT_EQ(g.cell(3, 5), u"p");
+  EXPECT_EQ(g.cell(4, 5), u"5");  // renumbered over the pasted "q"
   EXPECT_EQ(g.colCount(), 5);
   EXPECT_EQ(panel.size(), 1u);
 }

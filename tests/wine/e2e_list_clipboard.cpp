@@ -1,6 +1,8 @@
 // The main list and the Windows clipboard, in the real window: text that
 // another program put there pastes with Ctrl+V, the pop-up menu sorts by
 // station name, and Ctrl+C puts the selected cells back on the clipboard.
+// With the in-place editor open, a right click and a menu command keep the
+// typed text in its own row, and Ctrl+V still pastes rows.
 #include <windows.h>
 
 #include <string>
@@ -8,22 +10,6 @@
 #include "e2e.h"
 
 namespace {
-
-bool putClipboardText(const std::wstring& text) {
-  if (!OpenClipboard(nullptr)) return false;
-  EmptyClipboard();
-  HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-  bool ok = false;
-  if (mem) {
-    auto* p = static_cast<wchar_t*>(GlobalLock(mem));
-    memcpy(p, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-    GlobalUnlock(mem);
-    ok = SetClipboardData(CF_UNICODETEXT, mem) != nullptr;
-    if (!ok) GlobalFree(mem);
-  }
-  CloseClipboard();
-  return ok;
-}
 
 std::wstring clipboardText() {
   std::wstring out;
@@ -51,6 +37,25 @@ HWND popupMenuWindow() {
   return w && IsWindowVisible(w) ? w : nullptr;
 }
 
+// "測点名でソート" is the pop-up menu's eighth item (separators are skipped
+// by the arrow keys).
+void chooseSortByName() {
+  E2E_REQUIRE(e2e::waitUntil([] { return popupMenuWindow() != nullptr; }, 5000));
+  for (int i = 0; i < 8; ++i) {
+    e2e::press(VK_DOWN);
+    Sleep(20);
+  }
+  e2e::press(VK_RETURN);
+}
+
+// A typed character opens the editor on the current cell.
+void typeIntoCell(HWND grid, int col, int row, wchar_t ch) {
+  clickCell(grid, col, row);
+  PostMessageW(grid, WM_CHAR, ch, 0);
+  e2e::waitUntil([&] { return e2e::gridInfo(grid, surva::win32::kGridInfoEditing) == 1; }, 3000);
+  E2E_CHECK_EQ(e2e::gridInfo(grid, surva::win32::kGridInfoEditing), 1LL);
+}
+
 }  // namespace
 
 int main() {
@@ -66,7 +71,7 @@ int main() {
     using namespace surva::win32;
 
     // Ctrl+V of text that this program (not Surva) put on the clipboard.
-    E2E_REQUIRE(putClipboardText(L"B2\t1.5\t2.5\r\nA1\t3\t4\r\n"));
+    E2E_REQUIRE(e2e::putClipboardText(L"B2\t1.5\t2.5\r\nA1\t3\t4\r\n"));
     E2E_REQUIRE(e2e::bringToFront(top));
     clickCell(list, 0, 1);
     E2E_CHECK_EQ(e2e::gridInfo(list, kGridInfoRow), 1LL);
@@ -77,15 +82,9 @@ int main() {
     E2E_CHECK_EQ(e2e::gridCell(list, 2, 2), std::wstring(L"4"));
     E2E_CHECK_EQ(e2e::gridInfo(list, kGridInfoRowCount), 5LL);
 
-    // The pop-up menu from the keyboard position; "測点名でソート" is its
-    // eighth item (separators are skipped by the arrow keys).
+    // The pop-up menu from the keyboard position.
     PostMessageW(list, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(0xFFFF, 0xFFFF));
-    E2E_REQUIRE(e2e::waitUntil([] { return popupMenuWindow() != nullptr; }, 5000));
-    for (int i = 0; i < 8; ++i) {
-      e2e::press(VK_DOWN);
-      Sleep(20);
-    }
-    e2e::press(VK_RETURN);
+    chooseSortByName();
     E2E_CHECK(e2e::waitUntil([&] { return e2e::gridCell(list, 0, 4) == L"B2"; }, 5000));
     // The two empty rows of the start-up list sort first.
     E2E_CHECK_EQ(e2e::gridCell(list, 0, 1), std::wstring(L""));
@@ -106,10 +105,35 @@ int main() {
     keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
     e2e::waitUntil([&] { return e2e::gridInfo(list, kGridInfoSelRight) == 1; }, 3000);
     E2E_CHECK_EQ(e2e::gridInfo(list, kGridInfoSelRight), 1LL);
-    E2E_REQUIRE(putClipboardText(L"old"));
+    E2E_REQUIRE(e2e::putClipboardText(L"old"));
     e2e::pressWith(VK_CONTROL, 'C');
     E2E_CHECK(e2e::waitUntil([] { return clipboardText() != L"old"; }, 5000));
     E2E_CHECK_EQ(clipboardText(), std::wstring(L"A1\t3\r\n"));
+
+    // "Z" typed into the empty row 1, a right click on row 3, the sort from
+    // its menu, a click elsewhere: "Z" is sorted with its row and written
+    // nowhere else.
+    typeIntoCell(list, 0, 1, L'Z');
+    LPARAM row3 = MAKELPARAM(30, 3 * 19 + 9);
+    PostMessageW(list, WM_RBUTTONDOWN, MK_RBUTTON, row3);
+    PostMessageW(list, WM_RBUTTONUP, 0, row3);
+    chooseSortByName();
+    E2E_CHECK(e2e::waitUntil([&] { return e2e::gridCell(list, 0, 4) == L"Z"; }, 5000));
+    clickCell(list, 1, 2);
+    E2E_CHECK_EQ(e2e::gridCell(list, 0, 1), std::wstring(L""));
+    E2E_CHECK_EQ(e2e::gridCell(list, 0, 2), std::wstring(L"A1"));
+    E2E_CHECK_EQ(e2e::gridCell(list, 0, 3), std::wstring(L"B2"));
+    E2E_CHECK_EQ(e2e::gridCell(list, 0, 4), std::wstring(L"Z"));
+
+    // Ctrl+V in the open editor of the last row pastes rows and grows the list.
+    E2E_REQUIRE(e2e::bringToFront(top));
+    typeIntoCell(list, 0, 4, L'x');
+    E2E_REQUIRE(putClipboardText(L"P1\t7\r\nP2\t8\r\n"));
+    e2e::pressWith(VK_CONTROL, 'V');
+    E2E_CHECK(e2e::waitUntil([&] { return e2e::gridInfo(list, kGridInfoRowCount) == 6; }, 5000));
+    E2E_CHECK_EQ(e2e::gridInfo(list, kGridInfoEditing), 0LL);
+    E2E_CHECK_EQ(e2e::gridCell(list, 0, 4), std::wstring(L"P1"));
+    E2E_CHECK_EQ(e2e::gridCell(list, 1, 5), std::wstring(L"8"));
 
     PostMessageW(top, WM_CLOSE, 0, 0);
     auto code = app.wait(15000);

@@ -1,6 +1,6 @@
 // surva.exe keeps its settings across a restart: a value changed in the
 // window is written to surva.ini when the window closes and is back in the
-// window at the next start.
+// window at the next start. The end of the user's session saves them too.
 #include <fstream>
 #include <iterator>
 
@@ -76,7 +76,12 @@ int main() {
     GetWindowRect(w, &r);
     E2E_CHECK_EQ(r.left, 100L);
     E2E_CHECK_EQ(r.top, 120L);
-    e2e::send(w, WM_CLOSE);
+
+    // Log off: the system asks, then ends the session without WM_CLOSE.
+    e2e::send(radius, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"6"));
+    E2E_CHECK_EQ(e2e::send(w, WM_QUERYENDSESSION, 0, 0), LRESULT{TRUE});
+    e2e::send(w, WM_ENDSESSION, TRUE, 0);
+    E2E_CHECK(readAll(ini).find("CIRCLE=6\r\n") != std::string::npos);
     E2E_CHECK(app.wait().has_value());
   });
 }

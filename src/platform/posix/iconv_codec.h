@@ -1,5 +1,10 @@
 #pragma once
 // CP932 through iconv, the Linux stand-in for the Windows ANSI code page.
+// For CP932 it writes and reads as Windows does with WC_NO_BEST_FIT_CHARS:
+// characters iconv would only best-fit are unmappable, and Windows' extra
+// single bytes (0x80, 0xA0, 0xFD to 0xFF) are defined.
+#include <cstddef>
+
 #include "text/codec.h"
 
 namespace surva::platform::posix {
@@ -15,8 +20,12 @@ class IconvCodec : public text::AnsiCodec {
   text::u16 decode(std::string_view bytes) const override;
 
  private:
+  // iconv alone over a run of text that starts at `offset`.
+  void encodeRun(text::u16view text, std::size_t offset, text::EncodeResult& result) const;
+
   void* toAnsi_;
   void* fromAnsi_;
+  bool windows932_ = false;
 };
 
 }  // namespace surva::platform::posix
