@@ -30,6 +30,8 @@
 #include "win32/com_ptr.h"
 #include "win32/dispatch_adapter.h"
 #include "win32/dispatch_names.h"
+#include "win32/dispatch_type_info.h"
+#include "win32/list_box_lines.h"
 #include "win32/wide.h"
 
 using namespace surva;
@@ -118,7 +120,8 @@ class SheetHost : public platform::Object {
   // SimSelection([sheet]): "B4" of the active sheet or of sheet n of the
   // active workbook; SimAddSheet(name[, chart]); SimActivate(book, sheet);
   // SimCloseBooks; SimFail(member, times, skip); SimCloseAfter(calls);
-  // SimCallCount([member]); SimGetIDsOfNamesCount; SimRanges (made/released);
+  // SimCallCount([member]); SimGetIDsOfNamesCount; SimTypeInfoCount;
+  // SimRanges (made/released);
   // SimCalls (one line each); SimResetCounts; SimQuit.
   std::optional<Variant> own(u16view m, const VariantArray& args) {
     if (m.size() < 3 || !is(m.substr(0, 3), u"Sim")) return std::nullopt;
@@ -148,11 +151,15 @@ class SheetHost : public platform::Object {
       std::size_t n = args.empty() ? sheet_->calls().records().size() : sheet_->calls().count(argAt(args, 0).toText());
       return Variant(static_cast<std::int32_t>(n));
     } else if (is(m, u"SimGetIDsOfNamesCount")) return Variant(static_cast<std::int32_t>(names.lookups()));
+    else if (is(m, u"SimTypeInfoCount")) {
+      return Variant(static_cast<std::int32_t>(win32::dispatch_types::typeInfoRequests()));
+    }
     else if (is(m, u"SimRanges")) {
       return Variant(VariantArray{Variant(static_cast<std::int32_t>(sheet_->rangesMade)),
                                   Variant(static_cast<std::int32_t>(sheet_->rangesReleased))});
     } else if (is(m, u"SimResetCounts")) {
       names.resetLookups();
+      win32::dispatch_types::typeInfoRequests() = 0;
       sheet_->calls().clear();
       sheet_->rangesMade = sheet_->rangesReleased = 0;
     } else if (is(m, u"SimListing")) return Variant(listing());
@@ -183,19 +190,7 @@ bool refreshPending = false;
 void refreshListing() {
   refreshPending = false;
   if (!theHost || !theList) return;
-  u16 text = theHost->listing();
-  SendMessageW(theList, WM_SETREDRAW, FALSE, 0);
-  SendMessageW(theList, LB_RESETCONTENT, 0, 0);
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find(u'\n', start);
-    if (end == u16::npos) end = text.size();
-    u16 line = text.substr(start, end - start);
-    SendMessageW(theList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win32::wideOf(line)));
-    start = end + 1;
-  }
-  SendMessageW(theList, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(theList, nullptr, TRUE);
+  win32::setListBoxLines(theList, theHost->listing());
 }
 
 LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
