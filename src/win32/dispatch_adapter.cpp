@@ -115,7 +115,7 @@ ULONG DispatchAdapter::Release() {
 
 HRESULT DispatchAdapter::GetTypeInfoCount(UINT* count) {
   if (!count) return E_POINTER;
-  *count = 0;
+  *count = object_->typeName().empty() ? 0 : 1;
   return S_OK;
 }
 
@@ -124,7 +124,7 @@ HRESULT DispatchAdapter::GetTypeInfo(UINT index, LCID, ITypeInfo** info) {
   *info = nullptr;
   ++dispatch_types::typeInfoRequests();
   const text::u16 type = object_->typeName();
-  if (index != 0 || type.empty() || !dispatch_types::served()) return DISP_E_BADINDEX;
+  if (index != 0 || type.empty()) return DISP_E_BADINDEX;
   *info = dispatch_types::typeInfoOf(type);
   return S_OK;
 }

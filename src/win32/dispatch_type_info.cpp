@@ -4,9 +4,6 @@
 #include <memory>
 #include <mutex>
 
-#include "win32/dispatch_names.h"
-#include "win32/wide.h"
-
 namespace surva::win32::dispatch_types {
 
 namespace {
@@ -30,7 +27,7 @@ GUID guidOf(const text::u16& name) {
 // Lives until the process ends: AddRef and Release count nothing.
 class TypeInfo final : public ITypeInfo {
  public:
-  TypeInfo(const text::u16& name, DISPID firstId) : guid_(guidOf(name)), firstId_(firstId) {}
+  explicit TypeInfo(const text::u16& name) : guid_(guidOf(name)) {}
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
     if (!out) return E_POINTER;
@@ -70,20 +67,9 @@ class TypeInfo final : public ITypeInfo {
   HRESULT STDMETHODCALLTYPE GetNames(MEMBERID, BSTR*, UINT, UINT*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetRefTypeOfImplType(UINT, HREFTYPE*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetImplTypeFlags(UINT, INT*) override { return E_NOTIMPL; }
-  // COM's dispatch stub may answer through the type information instead of
-  // the object: the same IDs as the object's own GetIDsOfNames, and Invoke
-  // handed on to the object.
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(LPOLESTR* names, UINT count, MEMBERID* ids) override {
-    if (!names || !ids || count == 0) return E_INVALIDARG;
-    ids[0] = firstId_ + DispatchNames::shared().idOf(fromWideZ(names[0]));
-    for (UINT i = 1; i < count; ++i) ids[i] = MEMBERID_NIL;
-    return count == 1 ? S_OK : DISP_E_UNKNOWNNAME;
-  }
-  HRESULT STDMETHODCALLTYPE Invoke(PVOID instance, MEMBERID id, WORD flags, DISPPARAMS* params, VARIANT* result,
-                                   EXCEPINFO* exception, UINT* argError) override {
-    if (!instance) return E_INVALIDARG;
-    return static_cast<IDispatch*>(instance)->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, params, result,
-                                                      exception, argError);
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(LPOLESTR*, UINT, MEMBERID*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE Invoke(PVOID, MEMBERID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+    return E_NOTIMPL;
   }
   HRESULT STDMETHODCALLTYPE GetDocumentation(MEMBERID, BSTR*, BSTR*, DWORD*, BSTR*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetDllEntry(MEMBERID, INVOKEKIND, BSTR*, BSTR*, WORD*) override { return E_NOTIMPL; }
@@ -97,7 +83,6 @@ class TypeInfo final : public ITypeInfo {
 
  private:
   GUID guid_;
-  DISPID firstId_;
 };
 
 struct Registry {
@@ -107,7 +92,7 @@ struct Registry {
     auto it = types.find(name);
     if (it == types.end()) {
       const DISPID first = static_cast<DISPID>(types.size() + 1) * kIdsPerType;
-      it = types.emplace(name, std::make_pair(std::make_unique<TypeInfo>(name, first), first)).first;
+      it = types.emplace(name, std::make_pair(std::make_unique<TypeInfo>(name), first)).first;
     }
     return it->second;
   }
@@ -131,11 +116,6 @@ DISPID firstIdOf(const text::u16& typeName) {
   Registry& r = registry();
   std::lock_guard lock(r.mutex);
   return r.entry(typeName).second;
-}
-
-bool& served() {
-  static bool on = false;
-  return on;
 }
 
 long& typeInfoRequests() {

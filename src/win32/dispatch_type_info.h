@@ -20,11 +20,6 @@ ITypeInfo* typeInfoOf(const text::u16& typeName);
 DISPID firstIdOf(const text::u16& typeName);
 constexpr DISPID kIdsPerType = 0x10000;
 
-// Whether GetTypeInfo hands the type information out (off by default:
-// under Wine 8 an object whose GetTypeInfo answers hangs some calls of the
-// marshaled entity objects; the member-ID ranges per type stay either way).
-bool& served();
-
 // Requests served, for tests that count what a client asks: GetTypeInfo
 // (counted by the adapter) and GetTypeAttr.
 long& typeInfoRequests();
