@@ -565,7 +565,6 @@ bool pumpOne(SimHost& host) {
 bool waitForPerson(SimHost& host) {
   if (!canvas.interactive) return false;
   canvas.callWaits = true;
-  canvas.picked.clear();
   // Drivers that play the person see from this property when to act.
   SetPropW(host.window, L"SurvaSimWaits", reinterpret_cast<HANDLE>(1));
   redraw(host.window);
@@ -573,7 +572,6 @@ bool waitForPerson(SimHost& host) {
   while (theCad->user().empty() && (alive = pumpOne(host))) {
   }
   canvas.callWaits = false;
-  canvas.picked.clear();
   RemovePropW(host.window, L"SurvaSimWaits");
   redraw(host.window);
   if (!alive) {
@@ -663,6 +661,8 @@ int run(HINSTANCE instance) {
     return 5;
   }
   win32::DispatchAdapter::setAfterInvoke([] {
+    // What a selection picked stays marked until its call returns.
+    if (!canvas.callWaits) canvas.picked.clear();
     if (!refreshPosted && theHost) refreshPosted = PostMessageW(theHost->window, kRefreshMessage, 0, 0);
   });
 
