@@ -45,6 +45,7 @@
 #include "win32/dispatch_names.h"
 #include "win32/ansi_codec.h"
 #include "win32/files.h"
+#include "win32/offscreen_paint.h"
 #include "win32/wide.h"
 
 using namespace surva;
@@ -268,21 +269,7 @@ void paintGrid(HDC dc, const RECT& client) {
   DeleteObject(highlight);
 }
 
-void paint(HWND hwnd) {
-  PAINTSTRUCT ps;
-  HDC target = BeginPaint(hwnd, &ps);
-  RECT client;
-  GetClientRect(hwnd, &client);
-  HDC dc = CreateCompatibleDC(target);
-  HBITMAP bitmap = CreateCompatibleBitmap(target, std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1));
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  paintGrid(dc, client);
-  BitBlt(target, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  EndPaint(hwnd, &ps);
-}
+void paint(HWND hwnd) { win32::paintOffscreen(hwnd, paintGrid); }
 
 void select(sim::SheetRange r) {
   sim::Worksheet* ws = shownSheet();
