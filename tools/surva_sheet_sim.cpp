@@ -44,6 +44,7 @@
 #include "win32/dispatch_adapter.h"
 #include "win32/dispatch_names.h"
 #include "win32/ansi_codec.h"
+#include "win32/dispatch_type_info.h"
 #include "win32/files.h"
 #include "win32/offscreen_paint.h"
 #include "win32/wide.h"
@@ -137,7 +138,8 @@ class SheetHost : public platform::Object {
   // SimSelection([sheet]): "B4" of the active sheet or of sheet n of the
   // active workbook; SimAddSheet(name[, chart]); SimActivate(book, sheet);
   // SimCloseBooks; SimFail(member, times, skip); SimCloseAfter(calls);
-  // SimCallCount([member]); SimGetIDsOfNamesCount; SimRanges (made/released);
+  // SimCallCount([member]); SimGetIDsOfNamesCount; SimTypeInfoCount;
+  // SimRanges (made/released);
   // SimCalls (one line each); SimResetCounts; SimQuit.
   std::optional<Variant> own(u16view m, const VariantArray& args) {
     if (m.size() < 3 || !is(m.substr(0, 3), u"Sim")) return std::nullopt;
@@ -167,11 +169,15 @@ class SheetHost : public platform::Object {
       std::size_t n = args.empty() ? sheet_->calls().records().size() : sheet_->calls().count(argAt(args, 0).toText());
       return Variant(static_cast<std::int32_t>(n));
     } else if (is(m, u"SimGetIDsOfNamesCount")) return Variant(static_cast<std::int32_t>(names.lookups()));
+    else if (is(m, u"SimTypeInfoCount")) {
+      return Variant(static_cast<std::int32_t>(win32::dispatch_types::typeInfoRequests()));
+    }
     else if (is(m, u"SimRanges")) {
       return Variant(VariantArray{Variant(static_cast<std::int32_t>(sheet_->rangesMade)),
                                   Variant(static_cast<std::int32_t>(sheet_->rangesReleased))});
     } else if (is(m, u"SimResetCounts")) {
       names.resetLookups();
+      win32::dispatch_types::typeInfoRequests() = 0;
       sheet_->calls().clear();
       sheet_->rangesMade = sheet_->rangesReleased = 0;
     } else if (is(m, u"SimListing")) return Variant(listing());

@@ -2,6 +2,7 @@
 // scripted selection fills the main list with named, sorted rows; the
 // "リスト表示" boxes rebuild it; "TEXT 取得" fills the TEXT list and a header
 // click sorts it; the CAD killed in the middle of a harvest gives "取得失敗".
+#include <windows.h>
 #include <commctrl.h>
 
 #include "e2e.h"
