@@ -20,3 +20,5 @@ ensure_packages() {
 
 NATIVE_PACKAGES=(cmake make g++ libgtest-dev libgmock-dev googletest libbenchmark-dev python3 python3-ezdxf gdal-bin)
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine xvfb xauth fonts-ipafont-gothic imagemagick)
+# clang and compiler-rt, whose development package holds libFuzzer.
+FUZZ_PACKAGES=(clang libclang-rt-dev)

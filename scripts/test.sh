@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the native suites under AddressSanitizer and
-# UndefinedBehaviorSanitizer (benchmarks built and smoke-run), the Windows
-# cross build, and the end-to-end tests of surva.exe under Wine and Xvfb.
+# UndefinedBehaviorSanitizer (benchmarks built and smoke-run), a short run
+# of every fuzz target, the Windows cross build, the end-to-end tests of
+# surva.exe under Wine and Xvfb, and the tour of the main job
+# (scripts/tour.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
-ensure_packages "${NATIVE_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
+ensure_packages "${NATIVE_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
 
 jobs=$(nproc)
 status=0
@@ -25,6 +27,9 @@ for b in build/native-asan/bench/*; do
   "$b" --benchmark_list_tests >/dev/null || { echo "benchmark does not start: $b"; status=1; }
 done
 
+echo "== fuzz targets, ${FUZZ_SECONDS:-30} s each (long runs: scripts/fuzz.sh SECONDS)"
+scripts/fuzz.sh "${FUZZ_SECONDS:-30}" || status=1
+
 echo "== Windows cross build"
 cmake --preset windows >/dev/null
 cmake --build build/windows -j"$jobs"
@@ -33,6 +38,9 @@ if [ -x scripts/wine-tests.sh ]; then
   echo "== Wine end-to-end tests"
   scripts/wine-tests.sh || status=1
 fi
+
+echo "== the tour of the main job (pictures in build/tour/)"
+scripts/tour.sh || status=1
 
 if [ $status -ne 0 ]; then
   echo "SOME TESTS FAILED"

@@ -2,8 +2,17 @@
 // object table, a window listing the drawing, and "Sim" members through
 // which tests script the user and read what reached the CAD.
 //
-//   surva_cad_sim [--progid P] [--register] [--minimized] [--ready-event E]
+//   surva_cad_sim [--progid P] [--register] [--minimized] [--interactive]
+//                 [--variable NAME=number ...] [--ready-event E]
 //   surva_cad_sim [--progid P] --regserver | --unregserver
+//
+// The window draws the drawing. Left click picks, a left drag selects by
+// window (to the right: wholly inside; to the left: crossing), Enter,
+// Space or a right click ends a selection, Esc cancels, the wheel zooms,
+// a middle drag pans, Home or a middle double click shows everything.
+// Without --interactive, calls that wait for the user take only scripted
+// actions and fail when none is queued (tests never hang); with it, a
+// person answers them in the window.
 //
 // --register registers P (default SurvaSim.Application) while the server
 // runs and removes it at exit; --regserver / --unregserver only write or
@@ -13,6 +22,8 @@
 #include <objbase.h>
 #include <shellapi.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -20,10 +31,12 @@
 #include <vector>
 
 #include "platform/automation.h"
+#include "sim/drawing_view.h"
 #include "sim/dump.h"
 #include "sim/dxf_reader.h"
 #include "sim/insert.h"
 #include "sim/objects.h"
+#include "sim/window_input.h"
 #include "text/error.h"
 #include "text/number.h"
 #include "win32/busy_message_filter.h"
@@ -33,6 +46,7 @@
 #include "win32/com_ptr.h"
 #include "win32/dispatch_adapter.h"
 #include "win32/dispatch_names.h"
+#include "win32/dispatch_type_info.h"
 #include "win32/services.h"
 #include "win32/wide.h"
 
@@ -54,6 +68,8 @@ struct Options {
   bool regServer = false;
   bool unregServer = false;
   bool minimized = false;
+  bool interactive = false;
+  std::vector<std::pair<u16, double>> variables;  // --variable NAME=number
   u16 readyEvent;
 };
 
@@ -70,6 +86,14 @@ std::optional<Options> parseOptions() {
     else if (a == u"--regserver") o.regServer = true;
     else if (a == u"--unregserver") o.unregServer = true;
     else if (a == u"--minimized") o.minimized = true;
+    else if (a == u"--interactive") o.interactive = true;
+    else if (a == u"--variable" && hasValue) {
+      u16 v = win32::fromWideZ(argv[++i]);
+      auto eq = v.find(u'=');
+      auto number = eq == u16::npos ? std::nullopt : text::tryParseNumber(u16view(v).substr(eq + 1));
+      if (number) o.variables.emplace_back(v.substr(0, eq), *number);
+      else ok = false;
+    }
     else if (a == u"--ready-event" && hasValue) o.readyEvent = win32::fromWideZ(argv[++i]);
     else if (text::equalsIgnoreAsciiCase(a, u"-Embedding") || text::equalsIgnoreAsciiCase(a, u"/Embedding")) {
     } else ok = false;
@@ -89,6 +113,9 @@ const Variant& argAt(const VariantArray& args, std::size_t i) {
 }
 
 // --- the host: window, test members ----------------------------------------
+
+// The client pixel where the window shows a drawing point.
+Variant clientPointOf(HWND window, sim::Vec3 p);
 
 class SimHost : public platform::Object {
  public:
@@ -142,6 +169,9 @@ class SimHost : public platform::Object {
     }
     if (is(m, u"SimResetCounts")) {
       names.resetLookups();
+      cad_->calls().clear();
+      win32::dispatch_types::typeInfoRequests() = 0;
+      win32::dispatch_types::typeAttrRequests() = 0;
       keys.clear();
       return Variant();
     }
@@ -162,6 +192,12 @@ class SimHost : public platform::Object {
     }
     if (is(m, u"SimIsForeground")) return Variant(GetForegroundWindow() == window);
     if (is(m, u"SimListing")) return Variant(listing());
+    if (is(m, u"SimToScreen")) {
+      // SimToScreen(point): [x, y], the window's client pixel showing it.
+      auto d = argAt(args, 0).toDoubles();
+      d.resize(3, 0.0);
+      return clientPointOf(window, {d[0], d[1], d[2]});
+    }
     if (is(m, u"SimSetVariable")) {
       cad_->drawing().variables().setRaw(argAt(args, 0).toText(), argAt(args, 1).deref());
       return Variant();
@@ -172,6 +208,20 @@ class SimHost : public platform::Object {
       if (!bytes) fail(u"ファイルを読めません: " + argAt(args, 0).toText());
       auto content = sim::readDxf(*bytes, codec_);
       return Variant(static_cast<std::int32_t>(sim::insertContent(cad_->drawing(), content, {})));
+    }
+    if (is(m, u"SimExitAfterCalls")) {
+      // The CAD dies in the middle of a command: the process ends inside
+      // the call after the next n calls, without answering it.
+      cad_->closeAfterCalls(argAt(args, 0).toInt());
+      cad_->onClosed = [] { TerminateProcess(GetCurrentProcess(), 9); };
+      return Variant();
+    }
+    if (is(m, u"SimCallTotal")) return Variant(static_cast<std::int32_t>(cad_->calls().records().size()));
+    if (is(m, u"SimTypeInfoCount")) {
+      return Variant(static_cast<std::int32_t>(win32::dispatch_types::typeInfoRequests()));
+    }
+    if (is(m, u"SimTypeAttrCount")) {
+      return Variant(static_cast<std::int32_t>(win32::dispatch_types::typeAttrRequests()));
     }
     if (is(m, u"SimQuit")) {
       PostMessageW(window, WM_CLOSE, 0, 0);
@@ -248,31 +298,247 @@ class SimHost : public platform::Object {
 };
 
 SimHost* theHost = nullptr;
-HWND theList = nullptr;
+std::shared_ptr<sim::Cad> theCad;
 bool refreshPosted = false;
 
-void refreshListing() {
-  refreshPosted = false;
-  if (!theHost || !theList) return;
-  u16 text = theHost->listing();
-  SendMessageW(theList, LB_RESETCONTENT, 0, 0);
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find(u'\n', start);
-    if (end == u16::npos) end = text.size();
-    u16 line = text.substr(start, end - start);
-    SendMessageW(theList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win32::wideOf(line)));
-    start = end + 1;
+// --- the window: the drawing, drawn, and a command line strip --------------
+
+constexpr int kStripLines = 3;
+constexpr int kLineHeight = 17;
+constexpr int kStripHeight = kStripLines * kLineHeight + 6;
+constexpr double kPickBox = 5;  // pixels
+constexpr COLORREF kBackground = RGB(33, 40, 48);
+
+// What the mouse is doing in the drawing, and whether an automation call
+// waits for the user.
+struct Canvas {
+  bool interactive = false;  // a person may answer; otherwise only scripted actions do
+  bool callWaits = false;
+  bool leftDown = false, dragging = false, panning = false;
+  POINT down{}, last{}, mouse{-1, -1};
+  std::vector<u16> picked;  // selected while the current selection runs
+} canvas;
+
+RECT drawingRect(HWND hwnd) {
+  RECT r;
+  GetClientRect(hwnd, &r);
+  r.bottom = std::max<LONG>(r.top + 1, r.bottom - kStripHeight);
+  return r;
+}
+
+sim::DrawingView currentView(HWND hwnd) {
+  RECT r = drawingRect(hwnd);
+  return sim::DrawingView::of(theCad->drawing(), r.right - r.left, r.bottom - r.top);
+}
+
+void redraw(HWND hwnd) { InvalidateRect(hwnd, nullptr, FALSE); }
+
+Variant clientPointOf(HWND window, sim::Vec3 p) {
+  sim::ScreenPoint s = currentView(window).toScreen(p);
+  return Variant(VariantArray{Variant(std::int32_t(std::lround(s.x))), Variant(std::int32_t(std::lround(s.y)))});
+}
+
+HFONT textFont(const sim::ScreenText& t) {
+  LOGFONTW lf{};
+  lf.lfHeight = -static_cast<LONG>(std::lround(t.size));
+  lf.lfWidth = static_cast<LONG>(std::lround(t.size * t.widthFactor / 2));  // half-width glyphs are half an em
+  lf.lfEscapement = lf.lfOrientation = static_cast<LONG>(std::lround(t.angle * 1800 / 3.14159265358979));
+  lf.lfCharSet = SHIFTJIS_CHARSET;
+  lf.lfQuality = ANTIALIASED_QUALITY;
+  wcscpy(lf.lfFaceName, L"MS Gothic");
+  return CreateFontIndirectW(&lf);
+}
+
+void paintDrawing(HDC dc, const RECT& area, const sim::DrawingView& view) {
+  HBRUSH back = CreateSolidBrush(kBackground);
+  FillRect(dc, &area, back);
+  DeleteObject(back);
+  SetBkMode(dc, TRANSPARENT);
+  double w = area.right - area.left, h = area.bottom - area.top;
+  for (const auto& shape : sim::shapesOf(theCad->drawing(), view)) {
+    bool hot = std::find(canvas.picked.begin(), canvas.picked.end(), shape.handle) != canvas.picked.end();
+    COLORREF color = hot ? RGB(255, 160, 0) : RGB(shape.color.r, shape.color.g, shape.color.b);
+    HPEN pen = CreatePen(hot ? PS_DOT : PS_SOLID, 1, color);
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    for (const auto& stroke : shape.strokes) {
+      for (const auto& piece : sim::clipToScreen(stroke, w, h)) {
+        std::vector<POINT> pts;
+        for (auto p : piece) pts.push_back({static_cast<LONG>(std::lround(p.x)), static_cast<LONG>(std::lround(p.y))});
+        if (pts.size() > 1) Polyline(dc, pts.data(), static_cast<int>(pts.size()));
+      }
+    }
+    if (shape.mark && shape.mark->x > -4 && shape.mark->x < w + 4 && shape.mark->y > -4 && shape.mark->y < h + 4) {
+      int x = static_cast<int>(std::lround(shape.mark->x)), y = static_cast<int>(std::lround(shape.mark->y));
+      RECT dot{x - 1, y - 1, x + 2, y + 2};
+      HBRUSH b = CreateSolidBrush(color);
+      FillRect(dc, &dot, b);
+      DeleteObject(b);
+    }
+    SelectObject(dc, oldPen);
+    DeleteObject(pen);
+    // Texts too small to read show as nothing, as in a CAD they show as
+    // lines; texts larger than the window are skipped.
+    if (shape.text && shape.text->size >= 3 && shape.text->size < 4 * h) {
+      const auto& t = *shape.text;
+      if (t.anchor.x < -4 * w || t.anchor.x > 5 * w || t.anchor.y < -4 * h || t.anchor.y > 5 * h) continue;
+      HFONT font = textFont(t);
+      HGDIOBJ oldFont = SelectObject(dc, font);
+      SetTextColor(dc, color);
+      SetTextAlign(dc, TA_BASELINE | (t.align == 0 ? TA_LEFT : t.align == 1 ? TA_CENTER : TA_RIGHT));
+      TextOutW(dc, static_cast<int>(std::lround(t.anchor.x)), static_cast<int>(std::lround(t.anchor.y)),
+               win32::wideOf(t.text), static_cast<int>(t.text.size()));
+      SelectObject(dc, oldFont);
+      DeleteObject(font);
+    }
+  }
+  if (canvas.dragging) {
+    // A window to the right is solid, a crossing window to the left dotted.
+    bool crossing = canvas.last.x < canvas.down.x;
+    HPEN pen = CreatePen(crossing ? PS_DOT : PS_SOLID, 1, crossing ? RGB(80, 220, 120) : RGB(90, 150, 255));
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    Rectangle(dc, canvas.down.x, canvas.down.y, canvas.last.x, canvas.last.y);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    DeleteObject(pen);
   }
 }
 
+// The last lines of the command line, the prompt, and the cursor's coordinates.
+void paintStrip(HDC dc, const RECT& client, const sim::DrawingView& view) {
+  RECT strip{client.left, client.bottom - kStripHeight, client.right, client.bottom};
+  FillRect(dc, &strip, reinterpret_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  static HFONT font = CreateFontW(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0,
+                                  L"MS Gothic");
+  HGDIOBJ old = SelectObject(dc, font);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextAlign(dc, TA_TOP | TA_LEFT);
+  SetTextColor(dc, RGB(0, 0, 0));
+  std::vector<u16> lines;
+  const auto& log = theCad->commandLine().log();
+  for (std::size_t i = log.size() > kStripLines - 1 ? log.size() - (kStripLines - 1) : 0; i < log.size(); ++i)
+    lines.push_back(text::fromUtf8(log[i]));
+  while (lines.size() < kStripLines - 1) lines.insert(lines.begin(), u16());
+  lines.push_back(sim::promptOf(*theCad, canvas.callWaits));
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    TextOutW(dc, 6, strip.top + 3 + static_cast<int>(i) * kLineHeight, win32::wideOf(lines[i]),
+             static_cast<int>(lines[i].size()));
+  }
+  if (canvas.mouse.x >= 0) {
+    sim::Vec3 p = view.toWorld({double(canvas.mouse.x), double(canvas.mouse.y)});
+    u16 where = text::formatFixed(p.x, 4) + u", " + text::formatFixed(p.y, 4);
+    SetTextAlign(dc, TA_TOP | TA_RIGHT);
+    TextOutW(dc, strip.right - 6, strip.bottom - kLineHeight - 3, win32::wideOf(where), static_cast<int>(where.size()));
+  }
+  SelectObject(dc, old);
+}
+
+void paint(HWND hwnd) {
+  PAINTSTRUCT ps;
+  HDC target = BeginPaint(hwnd, &ps);
+  RECT client;
+  GetClientRect(hwnd, &client);
+  // Drawn off screen first, so that panning does not flicker.
+  HDC dc = CreateCompatibleDC(target);
+  HBITMAP bitmap = CreateCompatibleBitmap(target, std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1));
+  HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+  sim::DrawingView view = currentView(hwnd);
+  paintDrawing(dc, drawingRect(hwnd), view);
+  paintStrip(dc, client, view);
+  BitBlt(target, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+  SelectObject(dc, oldBitmap);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  EndPaint(hwnd, &ps);
+}
+
+void deliver(HWND hwnd, sim::UserAction action) {
+  if (action.kind == sim::UserAction::Kind::Select || action.kind == sim::UserAction::Kind::PickEntity) {
+    if (canvas.callWaits)
+      for (auto& h : action.handles) canvas.picked.push_back(h);
+  }
+  sim::deliverUserAction(*theCad, canvas.callWaits, std::move(action));
+  redraw(hwnd);
+}
+
+void mouseUp(HWND hwnd, POINT at) {
+  sim::DrawingView view = currentView(hwnd);
+  auto shapes = sim::shapesOf(theCad->drawing(), view);
+  if (canvas.dragging) {
+    auto handles = sim::selectByWindow(shapes, {double(canvas.down.x), double(canvas.down.y)}, {double(at.x), double(at.y)});
+    canvas.dragging = false;
+    deliver(hwnd, sim::UserAction::select(std::move(handles)));
+    return;
+  }
+  sim::Vec3 world = view.toWorld({double(at.x), double(at.y)});
+  u16 handle = sim::pickAt(shapes, {double(at.x), double(at.y)}, kPickBox);
+  deliver(hwnd, handle.empty() ? sim::UserAction::pickPoint(world) : sim::UserAction::pickEntity(handle, world));
+}
+
+void zoomToExtents(HWND hwnd) {
+  sim::DrawingView view = currentView(hwnd);
+  view.fitAll(sim::shapesOf(theCad->drawing(), view));
+  view.storeIn(theCad->drawing());
+  redraw(hwnd);
+}
+
 LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
   switch (msg) {
+    case WM_PAINT: paint(hwnd); return 0;
+    case WM_ERASEBKGND: return 1;
     case WM_SIZE:
-      if (theList) MoveWindow(theList, 0, 0, LOWORD(lp), HIWORD(lp), TRUE);
-      return 0;
     case kRefreshMessage:
-      refreshListing();
+      refreshPosted = false;
+      redraw(hwnd);
+      return 0;
+    case WM_LBUTTONDOWN:
+      SetFocus(hwnd);
+      SetCapture(hwnd);
+      canvas.leftDown = true;
+      canvas.down = canvas.last = at;
+      return 0;
+    case WM_MBUTTONDOWN:
+      SetCapture(hwnd);
+      canvas.panning = true;
+      canvas.last = at;
+      return 0;
+    case WM_MOUSEMOVE:
+      if (canvas.panning) {
+        sim::DrawingView view = currentView(hwnd);
+        view.panBy(at.x - canvas.last.x, at.y - canvas.last.y);
+        view.storeIn(theCad->drawing());
+      } else if (canvas.leftDown && (std::abs(at.x - canvas.down.x) > 4 || std::abs(at.y - canvas.down.y) > 4)) {
+        canvas.dragging = true;
+      }
+      canvas.last = canvas.mouse = at;
+      redraw(hwnd);
+      return 0;
+    case WM_LBUTTONUP:
+      if (!canvas.leftDown) return 0;
+      canvas.leftDown = false;
+      ReleaseCapture();
+      mouseUp(hwnd, at);
+      return 0;
+    case WM_MBUTTONUP:
+      canvas.panning = false;
+      ReleaseCapture();
+      return 0;
+    case WM_MBUTTONDBLCLK: zoomToExtents(hwnd); return 0;
+    case WM_RBUTTONUP: deliver(hwnd, sim::UserAction::finish()); return 0;  // as Enter, the CAD's habit
+    case WM_MOUSEWHEEL: {
+      POINT p = at;
+      ScreenToClient(hwnd, &p);
+      sim::DrawingView view = currentView(hwnd);
+      view.zoomAt({double(p.x), double(p.y)}, GET_WHEEL_DELTA_WPARAM(wp) > 0 ? 1.25 : 0.8);
+      view.storeIn(theCad->drawing());
+      redraw(hwnd);
+      return 0;
+    }
+    case WM_KEYDOWN:
+      if (wp == VK_RETURN || wp == VK_SPACE) deliver(hwnd, sim::UserAction::finish());
+      else if (wp == VK_ESCAPE && canvas.callWaits) deliver(hwnd, sim::UserAction::escape());
+      else if (wp == VK_HOME) zoomToExtents(hwnd);
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
@@ -282,20 +548,54 @@ LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   }
 }
 
+// Takes one message: keys that reach the CAD's window are also its keys.
+bool pumpOne(SimHost& host) {
+  MSG msg;
+  if (GetMessageW(&msg, nullptr, 0, 0) <= 0) return false;
+  if ((msg.message == WM_KEYDOWN || msg.message == WM_KEYUP) && (msg.hwnd == host.window || IsChild(host.window, msg.hwnd)))
+    host.key(msg.wParam, msg.message == WM_KEYDOWN);
+  TranslateMessage(&msg);
+  DispatchMessageW(&msg);
+  return true;
+}
+
+// A call that waits for the user (GetPoint, GetEntity, SelectOnScreen)
+// with nothing scripted: a person answers in the window. Scripted calls
+// reaching the server meanwhile (SimQueue...) answer too.
+bool waitForPerson(SimHost& host) {
+  if (!canvas.interactive) return false;
+  canvas.callWaits = true;
+  canvas.picked.clear();
+  // Drivers that play the person see from this property when to act.
+  SetPropW(host.window, L"SurvaSimWaits", reinterpret_cast<HANDLE>(1));
+  redraw(host.window);
+  bool alive = true;
+  while (theCad->user().empty() && (alive = pumpOne(host))) {
+  }
+  canvas.callWaits = false;
+  canvas.picked.clear();
+  RemovePropW(host.window, L"SurvaSimWaits");
+  redraw(host.window);
+  if (!alive) {
+    PostQuitMessage(0);  // the window closed: the call fails, the server ends after it
+    return false;
+  }
+  return true;
+}
+
 HWND createWindow(HINSTANCE instance, const u16& progId, bool minimized) {
   WNDCLASSW wc{};
+  wc.style = CS_DBLCLKS;
   wc.lpfnWndProc = windowProc;
   wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32515));  // the cross hair
   wc.lpszClassName = kWindowClass;
   RegisterClassW(&wc);
   u16 title = u"SurvaSim CAD - " + progId;
-  HWND hwnd = CreateWindowExW(0, kWindowClass, win32::wideOf(title), WS_OVERLAPPEDWINDOW, 40, 40, 640, 480, nullptr,
+  // Right of Surva, which the sample settings place at the screen's left edge.
+  HWND hwnd = CreateWindowExW(0, kWindowClass, win32::wideOf(title), WS_OVERLAPPEDWINDOW, 404, 0, 820, 640, nullptr,
                               nullptr, instance, nullptr);
   if (!hwnd) return nullptr;
-  theList = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, 0, 0, 640,
-                            480, hwnd, nullptr, instance, nullptr);
   ShowWindow(hwnd, minimized ? SW_SHOWMINIMIZED : SW_SHOWNORMAL);
   return hwnd;
 }
@@ -309,7 +609,8 @@ u16 modulePath() {
 int run(HINSTANCE instance) {
   auto options = parseOptions();
   if (!options) {
-    report(u"使い方: surva_cad_sim [--progid P] [--register] [--minimized] [--ready-event E] | --regserver | --unregserver");
+    report(u"使い方: surva_cad_sim [--progid P] [--register] [--minimized] [--interactive] [--variable NAME=数値] "
+           u"[--ready-event E] | --regserver | --unregserver");
     return 2;
   }
   const u16 classId = win32::fromWideZ(kClassIdText);
@@ -350,8 +651,12 @@ int run(HINSTANCE instance) {
   static win32::Win32FileSystem files;
   static win32::AnsiCodePage codec;
   auto cad = std::make_shared<sim::Cad>(files, codec);
+  for (auto& [name, value] : options->variables) cad->drawing().variables().setRaw(name, Variant(value));
   auto host = std::make_shared<SimHost>(cad, filter.get());
   theHost = host.get();
+  theCad = cad;
+  canvas.interactive = options->interactive;
+  cad->user().onStarved = [] { return theHost && waitForPerson(*theHost); };
   host->window = createWindow(instance, options->progId, options->minimized);
   if (!host->window) {
     report(u"ウィンドウを作れません（ディスプレイがありません）．");
@@ -360,7 +665,6 @@ int run(HINSTANCE instance) {
   win32::DispatchAdapter::setAfterInvoke([] {
     if (!refreshPosted && theHost) refreshPosted = PostMessageW(theHost->window, kRefreshMessage, 0, 0);
   });
-  refreshListing();
 
   CLSID clsid;
   CLSIDFromString(kClassIdText, &clsid);
@@ -381,20 +685,14 @@ int run(HINSTANCE instance) {
           CloseHandle(ready);
         }
       }
-      MSG msg;
-      while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        // Keys reach the CAD whichever of its windows has the focus.
-        if ((msg.message == WM_KEYDOWN || msg.message == WM_KEYUP) &&
-            (msg.hwnd == host->window || IsChild(host->window, msg.hwnd))) {
-          host->key(msg.wParam, msg.message == WM_KEYDOWN);
-        }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+      while (pumpOne(*host)) {
       }
     }
   }
   win32::DispatchAdapter::setAfterInvoke(nullptr);
+  cad->user().onStarved = nullptr;
   theHost = nullptr;
+  theCad.reset();
   application.reset();
   CoRegisterMessageFilter(previousFilter.get(), nullptr);
   return exitCode;

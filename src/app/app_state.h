@@ -1,6 +1,7 @@
 #pragma once
 // Values that live for the whole run, beside the main window's controls.
 // Commands reach them through the main window; each area adds its own here.
+#include "cad/harvest_store.h"
 #include "text/u16.h"
 
 namespace surva::app {
@@ -16,7 +17,12 @@ struct AppState {
   // The executable's path with the extension ".dxf": the file plotting and
   // the coordinate table write and insert into CAD.
   text::u16 exchangeDxfPath;
-  // Room for the working array and the harvest store.
+  // What the last harvest read from CAD, with its user frame; the main
+  // list is rebuilt from it by the "リスト表示" check boxes.
+  cad::HarvestStore harvest;
+  // Set while the main list is rebuilt from the harvest store: the main
+  // list's PAN does nothing meanwhile.
+  bool entToSlFlag = false;
 
   // The OLE message filter of the CAD link, registered for the whole run
   // (none in tests that do not need it).

@@ -126,8 +126,11 @@ void MainForm::FormClose() {
       throw Failure(u"設定ファイル " + path + u" を保存できません．\n" + f.message());
     }
   });
-  // The spreadsheet link releases WorkSheet, WorkBook and MSExcel here once it
-  // keeps them on the window. The filter is revoked even when saving failed.
+  // Released while COM still runs; the filter is revoked even when saving
+  // failed.
+  WorkSheet = nullptr;
+  WorkBook = nullptr;
+  MSExcel = nullptr;
   if (state().messageFilter) state().messageFilter->revokeFilter();
 }
 

@@ -1,12 +1,47 @@
 // SIMA files: reading and writing.
 #include "app/main_form.h"
+#include "sima/sima_reader.h"
+#include "sima/sima_transfer.h"
+#include "sima/sima_write_list.h"
+#include "sima/sima_writer.h"
 
 namespace surva::app {
 
-void MainForm::Button9Click() {}
-void MainForm::CheckBox13Click() {}
-void MainForm::Button10Click() {}
-void MainForm::CheckBox14Click() {}
-void MainForm::Button11Click() {}
+namespace {
+
+// A SIMA read replaces what a harvest left: the line, circle, arc,
+// polyline, vertex, text and point arrays of the harvest store are emptied.
+void emptyHarvestStoreForSimaRead(AppState& state) {
+  using cad::HarvestArray;
+  state.harvest.clearExcept(HarvestArray::Ellipses | HarvestArray::Faces | HarvestArray::Inserts);
+}
+
+sima::SimaTransferOptions transferOptions(const MainForm& f) { return {f.CheckBox12.checked(), f.CheckBox13.checked()}; }
+
+}  // namespace
+
+void MainForm::Button9Click() {
+  std::optional<text::u16> path = services().dialogs->openFile({kOpenTextFileDialog1Filter, u"", u""});
+  if (!path || path->empty()) return;
+  emptyHarvestStoreForSimaRead(state());
+  GroupBox2.setEnabled(false);
+  StatusBar1.setPanelText(1, u"");
+  // Read whole before either list changes, so a failed read leaves both.
+  std::vector<sima::SimaRecord> records = sima::ReadSimaPointRecords(*services().files, *services().codec, *path);
+  sima::LoadSimaRecords(std::move(records), StringGrid3.cells(), StringGrid1.cells(), transferOptions(*this));
+}
+
+void MainForm::CheckBox13Click() {
+  sima::TransferSimaList(StringGrid3.cells(), StringGrid1.cells(), transferOptions(*this));
+}
+
+void MainForm::Button10Click() {
+  sima::BuildSimaWriteList(StringGrid1.cells(), StringGrid4.cells(),
+                           {Edit30.text(), CheckBox14.checked(), CheckBox15.checked()});
+}
+
+void MainForm::CheckBox14Click() { Button10Click(); }
+
+void MainForm::Button11Click() { sima::SaveSimaWriteList(StringGrid4.cells(), services()); }
 
 }  // namespace surva::app

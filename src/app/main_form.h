@@ -109,8 +109,18 @@ class MainForm : public ui::Form {
   void StringGrid2FixedCellClick(int col, int row);
   void N17Click();
   void CheckBox1Click();
+  // The main list and the TEXT list rebuilt from the harvest store
+  // (handlers_harvest.cpp).
+  void EntToSL();
+  void EntToSL2();
 
   // ---- Spreadsheet link (handlers_sheet.cpp).
+  // The last attachment to the running spreadsheet; EXcelHandle is 0 while
+  // not attached. The objects are released at shutdown.
+  platform::WindowHandle EXcelHandle = 0;
+  platform::ObjectPtr MSExcel;
+  platform::ObjectPtr WorkBook;
+  platform::ObjectPtr WorkSheet;
   void Button1Click();
   void Button5Click();
   void Button7Click();

@@ -11,7 +11,7 @@ constexpr std::int32_t kUnavailable = static_cast<std::int32_t>(0x800401E3);  //
 // The drawing in front; a CAD without any drawing open is an error of the
 // command, not a null reference for it to trip over.
 platform::ObjectPtr activeDocument(platform::Object& application) {
-  auto doc = application.get(u"ActiveDocument").toObject();
+  auto doc = application.get(u"ActiveDocument").toObjectOrNull();
   if (!doc) throw platform::AutomationError(u"CAD に開いている図面がありません");
   return doc;
 }

@@ -28,6 +28,10 @@ class Object {
   // Method call. By-reference arguments are Variant refs; the callee writes
   // their cells.
   virtual Variant call(text::u16view member, const VariantArray& args = {}) = 0;
+  // The name of the object's type as a server shows it in its type
+  // information (objects of one type share their member IDs); empty when
+  // the object has none.
+  virtual text::u16 typeName() { return {}; }
 };
 
 // A class identifier as its registry text "{xxxxxxxx-...}".

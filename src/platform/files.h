@@ -1,5 +1,6 @@
 #pragma once
 // Files and paths. Paths are UTF-16 text as Windows has them.
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -18,7 +19,17 @@ class FileSystem {
   // the file and the system's reason.
   virtual void writeFileAtomic(text::u16view path, std::string_view bytes) = 0;
   virtual bool exists(text::u16view path) = 0;
+  // The file in pieces, in order, so that a large file is never held whole.
+  // Throws Failure naming the file and the system's reason when it does not
+  // exist, is a folder, or cannot be read. This default reads it whole.
+  using PieceSink = std::function<void(std::string_view)>;
+  virtual void readFileInPieces(text::u16view path, const PieceSink& sink);
 };
+
+// "ファイル <path> を読み込めません．" and the reason on the next line.
+text::u16 readFailureMessage(text::u16view path, text::u16view reason);
+// The reason given when a folder is chosen as a file to read.
+inline constexpr char16_t kFolderIsNotAFile[] = u"フォルダーはファイルとして読み込めません．";
 
 class Paths {
  public:
@@ -31,6 +42,8 @@ class Paths {
 
 // "C:\dir\surva.exe" with ".ini" -> "C:\dir\surva.ini".
 text::u16 replaceExtension(text::u16view path, text::u16view extension);
+// Whether the file name (after the last separator) has a dot in it.
+bool hasExtension(text::u16view path);
 // The folder of a path, with its trailing separator.
 text::u16 folderOf(text::u16view path);
 

@@ -4,18 +4,6 @@ namespace surva::platform {
 
 namespace {
 
-text::u16 decodeUtf16(std::string_view bytes, bool bigEndian) {
-  text::u16 out;
-  out.reserve(bytes.size() / 2);
-  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-    auto a = static_cast<unsigned char>(bytes[i]);
-    auto b = static_cast<unsigned char>(bytes[i + 1]);
-    out += bigEndian ? char16_t((a << 8) | b) : char16_t((b << 8) | a);
-  }
-  if (bytes.size() % 2) out += u'\uFFFD';  // a cut-off last unit is not dropped silently
-  return out;
-}
-
 void appendUtf16(std::string& out, text::u16view s, bool bigEndian) {
   for (char16_t c : s) {
     char hi = char(c >> 8), lo = char(c & 0xFF);
@@ -29,39 +17,30 @@ void appendUtf16(std::string& out, text::u16view s, bool bigEndian) {
   }
 }
 
-std::vector<text::u16> splitLines(text::u16view s) {
-  std::vector<text::u16> lines;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    if (s[i] == u'\r' || s[i] == u'\n') {
-      lines.emplace_back(s.substr(start, i - start));
-      if (s[i] == u'\r' && i + 1 < s.size() && s[i + 1] == u'\n') ++i;
-      start = i + 1;
-    }
+// Collects whole lines.
+class LineCollector : public TextLineSink {
+ public:
+  explicit LineCollector(std::vector<text::u16>& lines) : lines_(lines) {}
+  void text(text::u16view piece) override { line_ += piece; }
+  void lineEnd() override {
+    lines_.push_back(std::move(line_));
+    line_.clear();
   }
-  if (start < s.size()) lines.emplace_back(s.substr(start));
-  return lines;
-}
+
+ private:
+  std::vector<text::u16>& lines_;
+  text::u16 line_;
+};
 
 }  // namespace
 
 TextFileContent decodeText(std::string_view bytes, const text::AnsiCodec& codec) {
   TextFileContent content;
-  text::u16 all;
-  if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") {
-    content.encoding = TextEncoding::Utf8Bom;
-    all = text::fromUtf8(bytes.substr(3));
-  } else if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFF\xFE") {
-    content.encoding = TextEncoding::Utf16LeBom;
-    all = decodeUtf16(bytes.substr(2), false);
-  } else if (bytes.size() >= 2 && bytes.substr(0, 2) == "\xFE\xFF") {
-    content.encoding = TextEncoding::Utf16BeBom;
-    all = decodeUtf16(bytes.substr(2), true);
-  } else {
-    content.encoding = TextEncoding::Ansi;
-    all = codec.decode(bytes);
-  }
-  content.lines = splitLines(all);
+  LineCollector lines(content.lines);
+  TextDecoder decoder(codec, lines);
+  decoder.feed(bytes);
+  decoder.finish();
+  content.encoding = decoder.encoding();
   return content;
 }
 

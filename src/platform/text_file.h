@@ -5,11 +5,10 @@
 #include <vector>
 
 #include "platform/files.h"
+#include "platform/text_stream.h"
 #include "text/codec.h"
 
 namespace surva::platform {
-
-enum class TextEncoding { Ansi, Utf8Bom, Utf16LeBom, Utf16BeBom };
 
 struct TextFileContent {
   std::vector<text::u16> lines;

@@ -21,9 +21,28 @@ struct Null {
   bool operator==(const Null&) const = default;
 };
 
+// A date and time as automation passes it: days since 1899-12-30, the time
+// of day as the fraction.
+struct Date {
+  double serial = 0;
+  bool operator==(const Date&) const = default;
+};
+
+// A currency amount: the value times 10,000, exact to four decimals.
+struct Currency {
+  std::int64_t scaled = 0;
+  bool operator==(const Currency&) const = default;
+};
+
+// An error value (a spreadsheet's #DIV/0!, #N/A, ...): its status code.
+struct ErrorValue {
+  std::int32_t code = 0;
+  bool operator==(const ErrorValue&) const = default;
+};
+
 class Variant {
  public:
-  enum class Kind { Empty, Null, Bool, Int16, Int32, Double, Text, Array, DoubleArray, Object, Ref };
+  enum class Kind { Empty, Null, Bool, Int16, Int32, Double, Text, Array, DoubleArray, Object, Ref, Date, Currency, Error };
 
   Variant() = default;
   Variant(Null) : v_(Null{}) {}
@@ -37,6 +56,9 @@ class Variant {
   Variant(std::vector<double> a) : v_(std::move(a)) {}
   Variant(ObjectPtr o) : v_(std::move(o)) {}
   Variant(VariantRef r) : v_(std::move(r)) {}
+  Variant(Date d) : v_(d) {}
+  Variant(Currency c) : v_(c) {}
+  Variant(ErrorValue e) : v_(e) {}
 
   static Variant point(double x, double y, double z) { return Variant(std::vector<double>{x, y, z}); }
   static Variant ref(Variant initial = {}) { return Variant(std::make_shared<Variant>(std::move(initial))); }
@@ -47,15 +69,27 @@ class Variant {
   bool isObject() const { return kind() == Kind::Object; }
   bool isArray() const { return kind() == Kind::Array || kind() == Kind::DoubleArray; }
   bool isRef() const { return kind() == Kind::Ref; }
+  // For Kind::Error: the status code; throws for any other kind.
+  std::int32_t errorCode() const;
+  // For Kind::Currency: the amount itself; throws for any other kind.
+  Currency currency() const;
 
-  // Conversions as automation coerces: numbers and bools convert to each
-  // other, text converts to a number when it is one; anything else throws
-  // Failure ("型が一致しません").
+  // Conversions as automation coerces: numbers, dates, currency and bools
+  // convert to each other, text converts to a number when it is one;
+  // anything else (an error value too) throws Failure ("型が一致しません").
+  // A date as text is "2024/02/21", "2024/02/21 13:05:00" or, without a
+  // day, "13:05:00"; currency as text is its exact decimal ("1234.5").
   bool toBool() const;
   std::int32_t toInt() const;
   double toDouble() const;
   text::u16 toText() const;
-  ObjectPtr toObject() const;  // throws unless an object (null object allowed)
+  // The object a member returned. An automation read that must return an
+  // object and returns nothing (a drawing closed under the command, say)
+  // throws here, so no caller can trip over a null reference.
+  ObjectPtr toObject() const;
+  // The same, but a null object comes back as nullptr (for the few places
+  // where "nothing" is an answer, and for passing values through).
+  ObjectPtr toObjectOrNull() const;
   // Elements of either array kind, as variants / doubles.
   VariantArray toArray() const;
   std::vector<double> toDoubles() const;
@@ -70,7 +104,7 @@ class Variant {
 
  private:
   std::variant<std::monostate, Null, bool, std::int16_t, std::int32_t, double, text::u16, VariantArray,
-               std::vector<double>, ObjectPtr, VariantRef>
+               std::vector<double>, ObjectPtr, VariantRef, Date, Currency, ErrorValue>
       v_;
 };
 

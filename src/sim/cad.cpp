@@ -59,6 +59,10 @@ void Cad::failMember(text::u16view member, text::u16 message, int times) {
 }
 
 void Cad::checkCall(text::u16view object, text::u16view member) {
+  if (closeCountdown_ >= 0 && closeCountdown_-- == 0) {
+    close();
+    if (onClosed) onClosed();
+  }
   if (closed_) throw platform::AutomationError(u"RPC サーバーを利用できません。", kServerUnavailable);
   auto it = failures_.find(text::upperAscii(member));
   if (it != failures_.end()) {

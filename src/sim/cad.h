@@ -1,6 +1,7 @@
 #pragma once
 // The stand-in CAD application: one drawing, its command line, the scripted
 // user, the main window's state, and a log of every automation call.
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -48,6 +49,11 @@ class Cad {
   // The user closes the CAD: every later call fails as with a vanished server.
   void close() { closed_ = true; }
   bool closed() const { return closed_; }
+  // The CAD goes away in the middle of a command: the call after the next
+  // `calls` calls (and every one after it) fails, and `onClosed` runs once
+  // (a COM host ends its process there).
+  void closeAfterCalls(int calls) { closeCountdown_ = calls; }
+  std::function<void()> onClosed;
 
   // Quiescence as a state poll sees it; the user gets one scripted step
   // first when a command waits for input.
@@ -76,6 +82,7 @@ class Cad {
   UserActions user_;
   CallLog calls_;
   bool closed_ = false;
+  int closeCountdown_ = -1;
   std::map<text::u16, FailureSpec> failures_;
 };
 

@@ -80,8 +80,11 @@ std::string describe(const Variant& v) {
       for (std::size_t i = 0; i < a.size(); ++i) s += (i ? ", " : "") + describe(a[i]);
       return s + "]";
     }
-    case K::Object: return v.toObject() ? "<object>" : "<nothing>";
+    case K::Object: return v.toObjectOrNull() ? "<object>" : "<nothing>";
     case K::Ref: return "&" + describe(v.deref());
+    case K::Date: return "#" + text::toUtf8(v.toText()) + "#";
+    case K::Currency: return text::toUtf8(v.toText()) + "@";
+    case K::Error: return "error " + text::toUtf8(text::intToText(v.errorCode()));
   }
   return "?";
 }

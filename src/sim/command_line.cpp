@@ -5,6 +5,7 @@
 
 #include "sim/cad.h"
 #include "sim/insert.h"
+#include "sim/intersection_snap.h"
 #include "text/error.h"
 #include "text/number.h"
 
@@ -188,6 +189,10 @@ bool CommandLine::pointAnswer(const text::u16& token, Vec3& out) {
 
 void CommandLine::pointPicked(Vec3 p) {
   if (prompt_ == Prompt::IdPoint) {
+    if (snap_ == u"int") {
+      // With no crossing in the box the point stays where it was picked.
+      if (auto snapped = nearestIntersection(cad_.drawing(), p, pickBoxHalfSize())) p = *snapped;
+    }
     lastSnapUsed = snap_;
     say(pointText(p));
     cad_.drawing().variables().setPoint(u"LASTPOINT", p);
@@ -196,6 +201,12 @@ void CommandLine::pointPicked(Vec3 p) {
     answer(text::ascii(utf8(text::formatGeneral(p.x)) + "," + utf8(text::formatGeneral(p.y)) + "," +
                        utf8(text::formatGeneral(p.z))));
   }
+}
+
+double CommandLine::pickBoxHalfSize() const {
+  // APERTURE is in pixels; the stand-in's view is 1000 pixels high.
+  const SystemVariables& v = cad_.drawing().variables();
+  return v.number(u"APERTURE") * v.number(u"VIEWSIZE") / 1000.0;
 }
 
 void CommandLine::insertName(const text::u16& token) {

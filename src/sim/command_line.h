@@ -3,7 +3,9 @@
 // would, where a blank or a carriage return ends each answer. Knows
 // "-INSERT" (file name with "*" to insert the entities one by one, then
 // insertion point, scale and rotation) and "ID" (waits for a pick, sets
-// LASTPOINT); object snap words ("_int", "_end", ...) at a point prompt.
+// LASTPOINT); object snap words ("_int", "_end", ...) at a point prompt,
+// where "int" moves a picked point to the nearest crossing of two lines or
+// polyline segments within the pick box (the point as picked when none is).
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,6 +47,8 @@ class CommandLine {
   void say(const std::string& line) { log_.push_back(line); }
   void reset();
   bool pointAnswer(const text::u16& token, Vec3& out);
+  // Half the side of the object-snap box around a pick, in drawing units.
+  double pickBoxHalfSize() const;
 
   Cad& cad_;
   Prompt prompt_ = Prompt::Command;

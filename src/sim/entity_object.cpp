@@ -36,6 +36,12 @@ class EntityObject : public SimObject {
  public:
   EntityObject(std::shared_ptr<Cad> cad, text::u16 handle) : SimObject(std::move(cad), u"Entity"), handle_(std::move(handle)) {}
 
+  // Each entity class has its own type, as in a CAD's type library.
+  text::u16 typeName() override {
+    const Entity* e = cad().drawing().find(handle_);
+    return e ? entityClassName(e->kind) : u"Entity";
+  }
+
  protected:
   Entity& entity() {
     Entity* e = cad().drawing().find(handle_);

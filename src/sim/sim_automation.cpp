@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "sim/objects.h"
+#include "sim/sheet_objects.h"
 
 namespace surva::sim {
 
@@ -37,6 +38,15 @@ platform::ClassId SimAutomation::registerCad(text::u16view progId, std::shared_p
   platform::ClassId id = text::ascii(buf);
   registerClass(progId, id);
   start(id, makeApplication(std::move(cad)));
+  return id;
+}
+
+platform::ClassId SimAutomation::registerSheet(text::u16view progId, std::shared_ptr<Spreadsheet> sheet) {
+  char buf[48];
+  std::snprintf(buf, sizeof buf, "{5EC05EE7-0000-4000-8000-%012X}", nextId_++);
+  platform::ClassId id = text::ascii(buf);
+  registerClass(progId, id);
+  start(id, makeSheetApplication(std::move(sheet)));
   return id;
 }
 

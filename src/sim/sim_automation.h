@@ -6,6 +6,7 @@
 
 #include "platform/automation.h"
 #include "sim/cad.h"
+#include "sim/sheet_model.h"
 
 namespace surva::sim {
 
@@ -24,6 +25,8 @@ class SimAutomation : public platform::Automation {
   // Registers `progId` with a made-up class id and starts the CAD's
   // application object under it; returns the class id.
   platform::ClassId registerCad(text::u16view progId, std::shared_ptr<Cad> cad);
+  // The same for the stand-in spreadsheet's application object.
+  platform::ClassId registerSheet(text::u16view progId, std::shared_ptr<Spreadsheet> sheet);
 
   int classLookups = 0;
   int activeLookups = 0;

@@ -25,6 +25,7 @@ class SimObject : public platform::Object, public std::enable_shared_from_this<S
   platform::Variant get(text::u16view member, const platform::VariantArray& args = {}) override;
   void put(text::u16view member, const platform::Variant& value) override;
   platform::Variant call(text::u16view member, const platform::VariantArray& args = {}) override;
+  text::u16 typeName() override { return objectName_; }
 
  protected:
   // A property read or method call; `upper` is the upper-cased member name.

@@ -29,6 +29,7 @@ SystemVariables::SystemVariables() {
   values_[u"LASTPOINT"] = Variant::point(0, 0, 0);
   values_[u"VIEWCTR"] = Variant::point(0, 0, 0);
   values_[u"CLAYER"] = Variant(u"0");
+  values_[u"APERTURE"] = Variant(std::int16_t(10));
 }
 
 std::optional<Variant> SystemVariables::get(text::u16view name) const {
@@ -44,7 +45,7 @@ void SystemVariables::set(text::u16view name, const Variant& given) {
   if (isReadOnly(key)) throw platform::AutomationError(u"システム変数は読み込み専用です。", kInvalidArg);
   if (key == u"SNAPMODE") {
     bool accepted = value.kind() == Variant::Kind::Int16 ||
-                    (value.kind() == Variant::Kind::Int32 && !snapModeRefusesInt32);
+                    (value.kind() == Variant::Kind::Int32 && (!snapModeRefusesInt32 || value.toInt() == 0));
     if (!accepted) throw platform::AutomationError(u"システム変数の値が無効です。", kInvalidArg);
     int v = value.toInt();
     if (v != 0 && v != 1) throw platform::AutomationError(u"システム変数の値が無効です。", kInvalidArg);

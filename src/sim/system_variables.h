@@ -10,7 +10,8 @@ namespace surva::sim {
 
 class SystemVariables {
  public:
-  // DIMSCALE 1, VIEWSIZE 100, SNAPMODE 0, UCS = world, LASTPOINT and VIEWCTR at the origin, CLAYER "0".
+  // DIMSCALE 1, VIEWSIZE 100, SNAPMODE 0, UCS = world, LASTPOINT and VIEWCTR at the origin, CLAYER "0",
+  // APERTURE 10 (pixels of a view 1000 pixels high).
   SystemVariables();
 
   // nullopt for a name the CAD does not know.
@@ -25,8 +26,9 @@ class SystemVariables {
   void setPoint(text::u16view name, Vec3 p) { setRaw(name, platform::Variant::point(p.x, p.y, p.z)); }
   double number(text::u16view name) const;
 
-  // A CAD that accepts SNAPMODE only as a 16-bit integer (to exercise the
-  // program's second attempt).
+  // A CAD that takes a 32-bit SNAPMODE only to switch snap off and wants
+  // any other value as a 16-bit integer (to exercise the program's second
+  // attempt when it restores the snap mode).
   bool snapModeRefusesInt32 = false;
 
  private:

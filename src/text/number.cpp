@@ -152,6 +152,9 @@ u16 formatGeneral(double value) {
   std::size_t ePos = sci.find('e');
   int exponent = std::stoi(sci.substr(ePos + 1));
   std::string mantissa = sci.substr(0, 1) + sci.substr(2, ePos - 2);  // 15 digits
+  // Rounding the largest doubles up would pass the largest double, and the
+  // text would no longer read as a number: those are cut instead.
+  if (exponent == 308 && mantissa > "179769313486231") mantissa = "179769313486231";
   while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
   std::string out = negative ? "-" : "";
   if (exponent >= 15 || exponent < -5) {

@@ -75,6 +75,8 @@ class Form : public Control {
 
   WindowState windowState() const { return windowState_; }
   void setWindowState(WindowState s);
+  // Brings the window to the foreground (after CAD had the screen).
+  void bringToFront() { notify(Property::Foreground); }
 
   Backend* backend() const;
   Form* owner() const { return owner_; }

@@ -71,6 +71,7 @@ enum class Property {
   Focus,        // the program asks for keyboard focus
   WindowState,  // form minimised / restored
   ModalResult,  // a modal form is to close
+  Foreground,   // the program brings its form to the front
 };
 
 class ControlPeer {

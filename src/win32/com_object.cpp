@@ -15,15 +15,20 @@ ComObject::ComObject(IDispatch* dispatch, bool cacheNames)
 
 DISPID ComObject::idOf(text::u16view member) {
   text::u16 key = text::upperAscii(member);
+  if (cacheNames_ && !typeAsked_) {
+    typeAsked_ = true;
+    typeIds_ = type_dispids::tableOf(dispatch_.get());
+  }
+  DispIdTable& ids = typeIds_ ? *typeIds_ : ids_;
   if (cacheNames_) {
-    if (auto it = ids_.find(key); it != ids_.end()) return it->second;
+    if (auto it = ids.find(key); it != ids.end()) return it->second;
   }
   text::u16 name(member);
   LPOLESTR names[] = {const_cast<LPOLESTR>(wideOf(name))};
   DISPID id = DISPID_UNKNOWN;
   HRESULT hr = dispatch_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
   if (FAILED(hr)) throwComError(hr);
-  if (cacheNames_) ids_.emplace(std::move(key), id);
+  if (cacheNames_) ids.emplace(std::move(key), id);
   return id;
 }
 

@@ -4,10 +4,11 @@
 #include <windows.h>
 #include <oleauto.h>
 
-#include <unordered_map>
+#include <memory>
 
 #include "platform/automation.h"
 #include "win32/com_ptr.h"
+#include "win32/type_dispid_cache.h"
 
 namespace surva::win32 {
 
@@ -24,15 +25,17 @@ class ComObject : public platform::Object {
   IDispatch* dispatch() const { return dispatch_.get(); }
 
  private:
-  // GetIDsOfNames once per member name (without regard to case): reading
-  // thousands of entity properties across processes pays one round trip
-  // per read instead of two.
+  // GetIDsOfNames once per member name (without regard to case) and type:
+  // reading thousands of entity properties across processes pays one round
+  // trip per read instead of two, and one per entity for its type.
   DISPID idOf(text::u16view member);
   platform::Variant invoke(text::u16view member, WORD flags, const platform::VariantArray& args, bool put);
 
   ComPtr<IDispatch> dispatch_;
   bool cacheNames_;
-  std::unordered_map<text::u16, DISPID> ids_;  // key: the name upper-cased
+  bool typeAsked_ = false;
+  std::shared_ptr<DispIdTable> typeIds_;  // shared with the objects of its type
+  DispIdTable ids_;                       // when the server gives no type
 };
 
 }  // namespace surva::win32

@@ -67,7 +67,9 @@ std::optional<text::u16> Win32Dialogs::fileDialog(const platform::FileDialogRequ
   ofn.nMaxFile = static_cast<DWORD>(name.size());
   ofn.lpstrDefExt = ext.empty() ? nullptr : ext.c_str();
   ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST;
-  ofn.Flags |= save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST;
+  // A save never prompts for an existing file here: the command asks its
+  // own question, and two questions in a row would confuse.
+  if (!save) ofn.Flags |= OFN_FILEMUSTEXIST;
   BOOL ok = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
   if (!ok) {
     DWORD err = CommDlgExtendedError();

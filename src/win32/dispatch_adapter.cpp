@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "text/error.h"
+#include "win32/dispatch_type_info.h"
 #include "win32/variant_convert.h"
 #include "win32/wide.h"
 
@@ -114,18 +115,23 @@ ULONG DispatchAdapter::Release() {
 
 HRESULT DispatchAdapter::GetTypeInfoCount(UINT* count) {
   if (!count) return E_POINTER;
-  *count = 0;
+  *count = object_->typeName().empty() ? 0 : 1;
   return S_OK;
 }
 
-HRESULT DispatchAdapter::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
-  if (info) *info = nullptr;
-  return DISP_E_BADINDEX;
+HRESULT DispatchAdapter::GetTypeInfo(UINT index, LCID, ITypeInfo** info) {
+  if (!info) return E_POINTER;
+  *info = nullptr;
+  ++dispatch_types::typeInfoRequests();
+  const text::u16 type = object_->typeName();
+  if (index != 0 || type.empty()) return DISP_E_BADINDEX;
+  *info = dispatch_types::typeInfoOf(type);
+  return S_OK;
 }
 
 HRESULT DispatchAdapter::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
   if (!names || !ids || count == 0) return E_INVALIDARG;
-  ids[0] = names_.idOf(fromWideZ(names[0]));
+  ids[0] = dispatch_types::firstIdOf(object_->typeName()) + names_.idOf(fromWideZ(names[0]));
   // Named arguments are not supported.
   if (count == 1) return S_OK;
   for (UINT i = 1; i < count; ++i) ids[i] = DISPID_UNKNOWN;
@@ -135,7 +141,10 @@ HRESULT DispatchAdapter::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID
 HRESULT DispatchAdapter::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
                                 EXCEPINFO* exception, UINT* argError) {
   if (result) VariantInit(result);
-  auto member = names_.nameOf(id);
+  // An ID handed out for another type names nothing here.
+  const DISPID first = dispatch_types::firstIdOf(object_->typeName());
+  if (id < first || id >= first + dispatch_types::kIdsPerType) return DISP_E_MEMBERNOTFOUND;
+  auto member = names_.nameOf(id - first);
   if (!member) return DISP_E_MEMBERNOTFOUND;
   DISPPARAMS none{};
   if (!params) params = &none;

@@ -17,7 +17,7 @@ namespace {
 }
 
 [[noreturn]] void failRead(text::u16view path, DWORD err) {
-  throw Failure(u"ファイル " + text::u16(path) + u" を読み込めません．\n" + systemMessage(err));
+  throw Failure(platform::readFailureMessage(path, systemMessage(err)));
 }
 
 struct Handle {
@@ -36,12 +36,26 @@ struct Handle {
   }
 };
 
+HANDLE openForRead(text::u16view path) {
+  std::wstring p = text::toWide(path);
+  return CreateFileW(p.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+}
+
+void readAll(Handle& file, text::u16view path, const platform::FileSystem::PieceSink& sink) {
+  std::string buf(1 << 18, '\0');
+  for (;;) {
+    DWORD got = 0;
+    if (!ReadFile(file.h, buf.data(), static_cast<DWORD>(buf.size()), &got, nullptr)) failRead(path, GetLastError());
+    if (got == 0) break;
+    sink(std::string_view(buf.data(), got));
+  }
+}
+
 }  // namespace
 
 std::optional<std::string> Win32FileSystem::readFile(text::u16view path) {
-  std::wstring p = text::toWide(path);
-  Handle file(CreateFileW(p.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  Handle file(openForRead(path));
   if (!file.valid()) {
     DWORD err = GetLastError();
     if (err == ERROR_FILE_NOT_FOUND || err == ERROR_PATH_NOT_FOUND) return std::nullopt;
@@ -51,14 +65,18 @@ std::optional<std::string> Win32FileSystem::readFile(text::u16view path) {
   if (!GetFileSizeEx(file.h, &size)) failRead(path, GetLastError());
   std::string data;
   data.reserve(static_cast<std::size_t>(size.QuadPart));
-  char buf[65536];
-  for (;;) {
-    DWORD got = 0;
-    if (!ReadFile(file.h, buf, sizeof buf, &got, nullptr)) failRead(path, GetLastError());
-    if (got == 0) break;
-    data.append(buf, got);
-  }
+  readAll(file, path, [&](std::string_view piece) { data.append(piece); });
   return data;
+}
+
+void Win32FileSystem::readFileInPieces(text::u16view path, const PieceSink& sink) {
+  std::wstring p = text::toWide(path);
+  DWORD attributes = GetFileAttributesW(p.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+    throw Failure(platform::readFailureMessage(path, platform::kFolderIsNotAFile));
+  Handle file(openForRead(path));
+  if (!file.valid()) failRead(path, GetLastError());
+  readAll(file, path, sink);
 }
 
 void Win32FileSystem::writeFileAtomic(text::u16view path, std::string_view bytes) {

@@ -9,6 +9,7 @@ class Win32FileSystem : public platform::FileSystem {
   std::optional<std::string> readFile(text::u16view path) override;
   void writeFileAtomic(text::u16view path, std::string_view bytes) override;
   bool exists(text::u16view path) override;
+  void readFileInPieces(text::u16view path, const PieceSink& sink) override;
 };
 
 class Win32Paths : public platform::Paths {

@@ -150,6 +150,9 @@ void FormPeer::onProperty(ui::Property what) {
       if ((IsIconic(hwnd()) != FALSE) != minimized) ShowWindow(hwnd(), minimized ? SW_MINIMIZE : SW_RESTORE);
       break;
     }
+    case ui::Property::Foreground:
+      SetForegroundWindow(hwnd());
+      break;
     case ui::Property::ModalResult:
       PostMessageW(hwnd(), WM_NULL, 0, 0);  // wakes the modal loop
       break;

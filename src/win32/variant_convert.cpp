@@ -1,5 +1,6 @@
 #include "win32/variant_convert.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "win32/com_error.h"
@@ -106,10 +107,14 @@ Variant fromVariant(const VARIANT& v) {
     case VT_BSTR: return Variant(fromBstr(v.bstrVal));
     case VT_DISPATCH: return Variant(objectOf(v.pdispVal));
     case VT_UNKNOWN: return Variant(objectOf(v.punkVal));
-    // A missing optional argument.
-    case VT_ERROR: return v.scode == DISP_E_PARAMNOTFOUND ? Variant() : Variant(static_cast<std::int32_t>(v.scode));
+    // A missing optional argument is no value; any other is an error value
+    // (a spreadsheet cell's #DIV/0!).
+    case VT_ERROR:
+      return v.scode == DISP_E_PARAMNOTFOUND ? Variant() : Variant(platform::ErrorValue{static_cast<std::int32_t>(v.scode)});
+    case VT_DATE: return Variant(platform::Date{v.date});
+    case VT_CY: return Variant(platform::Currency{v.cyVal.int64});
     case VT_I1: case VT_UI1: case VT_UI2: case VT_UI4: case VT_I8: case VT_UI8: case VT_INT: case VT_UINT:
-    case VT_R4: case VT_CY: case VT_DATE: case VT_DECIMAL:
+    case VT_R4: case VT_DECIMAL:
       return otherNumber(v);
     default: typeMismatch();
   }
@@ -159,6 +164,21 @@ void toVariant(const Variant& value, VARIANT* out) {
     }
     case K::Array: {
       auto items = value.toArray();
+      // 16-bit integers travel as an array of shorts: a CAD takes the group
+      // codes of a selection filter only in that form.
+      if (!items.empty() && std::all_of(items.begin(), items.end(), [](const Variant& i) {
+            return i.deref().kind() == Variant::Kind::Int16;
+          })) {
+        SAFEARRAY* shorts = SafeArrayCreateVector(VT_I2, 0, static_cast<ULONG>(items.size()));
+        if (!shorts) throwComError(E_OUTOFMEMORY);
+        SHORT* data = nullptr;
+        SafeArrayAccessData(shorts, reinterpret_cast<void**>(&data));
+        for (std::size_t i = 0; i < items.size(); ++i) data[i] = static_cast<SHORT>(items[i].deref().toInt());
+        SafeArrayUnaccessData(shorts);
+        out->vt = VT_ARRAY | VT_I2;
+        out->parray = shorts;
+        return;
+      }
       SAFEARRAY* sa = SafeArrayCreateVector(VT_VARIANT, 0, static_cast<ULONG>(items.size()));
       if (!sa) throwComError(E_OUTOFMEMORY);
       // From here the array belongs to `out`, so a failing element frees it.
@@ -177,7 +197,7 @@ void toVariant(const Variant& value, VARIANT* out) {
       return;
     }
     case K::Object: {
-      auto object = value.toObject();
+      auto object = value.toObjectOrNull();
       out->vt = VT_DISPATCH;
       out->pdispVal = nullptr;
       if (!object) return;
@@ -189,6 +209,18 @@ void toVariant(const Variant& value, VARIANT* out) {
       }
       return;
     }
+    case K::Date:
+      out->vt = VT_DATE;
+      out->date = value.toDouble();
+      return;
+    case K::Currency:
+      out->vt = VT_CY;
+      out->cyVal.int64 = value.currency().scaled;
+      return;
+    case K::Error:
+      out->vt = VT_ERROR;
+      out->scode = value.errorCode();
+      return;
     case K::Ref:
       throw platform::AutomationError(u"参照渡しの値はここでは渡せません", DISP_E_TYPEMISMATCH);
   }

@@ -20,6 +20,9 @@ TEST(WindowPlacement, CentredByDefaultAndKeptOnScreenOnlyRightAndBottom) {
             (WindowPosition{300 - 407, 400 - 503}));
   EXPECT_EQ(placeWindow(IniFile(Lines{u"[Form]", u"Left=abc", u"Top=0x10"}), screen, window),
             (WindowPosition{756, 16}));
+  // Edges near the integer limits (found by fuzzing the settings file).
+  EXPECT_EQ(placeWindow(IniFile(Lines{u"[Form]", u"Left=2147483647", u"Top=-2147483648"}), screen, window),
+            (WindowPosition{1920 - 407, -2147483647 - 1}));
 }
 
 }  // namespace

@@ -14,6 +14,24 @@ namespace {
 using platform::Variant;
 using sim::UserAction;
 
+// A CAD whose drawing was closed under the command: every member that must
+// hand back an object returns nothing.
+struct NothingObject : platform::Object {
+  Variant get(text::u16view member, const platform::VariantArray&) override {
+    if (member == u"Count") return Variant(std::int32_t(1));
+    return Variant(platform::ObjectPtr{});
+  }
+  void put(text::u16view, const Variant&) override {}
+  Variant call(text::u16view, const platform::VariantArray&) override { return Variant(platform::ObjectPtr{}); }
+};
+
+TEST(NullObjectTest, RoutinesRaiseAnErrorForTheCommand) {
+  NothingObject nothing;
+  EXPECT_THROW(cad::EnsureLayer(nothing, u"PT"), platform::AutomationError);
+  EXPECT_THROW(cad::GetTempSelectionSet(nothing), platform::AutomationError);
+  EXPECT_EQ(Variant(platform::ObjectPtr{}).toObjectOrNull(), nullptr);
+}
+
 TEST(CadStateMemberTest, ChosenByProgIdWithGcadFirst) {
   EXPECT_EQ(cad::CadStateMember(u"Gcad.Application.23"), u"GetGcadState");
   EXPECT_EQ(cad::CadStateMember(u"gcad.application.24"), u"GetAcadState");

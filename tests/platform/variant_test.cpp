@@ -63,6 +63,17 @@ TEST(VariantTest, ReferencesAreLookedThroughAndShareTheirCell) {
   EXPECT_EQ(Variant(1).deref(), Variant(1));
 }
 
+TEST(VariantTest, DatesAndCurrencyAreNumbersErrorValuesAreNot) {
+  EXPECT_EQ(Variant(Date{45343.5}).toDouble(), 45343.5);
+  EXPECT_EQ(Variant(Currency{-12345}).toDouble(), -1.2345);
+  EXPECT_EQ(Variant(Currency{-12345}).toText(), u"-1.2345");
+  EXPECT_EQ(Variant(Date{45343.0}).toText(), u"2024/02/21");
+  EXPECT_NE(Variant(Date{1.0}), Variant(1.0));
+  EXPECT_EQ(Variant(ErrorValue{7}).errorCode(), 7);
+  EXPECT_THROW(Variant(ErrorValue{7}).toDouble(), Failure);
+  EXPECT_THROW(Variant(ErrorValue{7}).toText(), Failure);
+}
+
 TEST(VariantTest, EqualityKeepsKinds) {
   EXPECT_EQ(Variant(1), Variant(std::int32_t(1)));
   EXPECT_NE(Variant(std::int16_t(1)), Variant(std::int32_t(1)));

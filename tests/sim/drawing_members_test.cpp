@@ -28,6 +28,7 @@ TEST_F(DrawingMembersTest, SnapModeTakesBothIntegerWidthsUnlessTheCadRefuses) {
   EXPECT_THROW(d->call(u"SetVariable", {Variant(u"SNAPMODE"), Variant(std::int32_t(5))}), AutomationError);
   cad->drawing().variables().snapModeRefusesInt32 = true;
   EXPECT_THROW(d->call(u"SetVariable", {Variant(u"SNAPMODE"), Variant(std::int32_t(1))}), AutomationError);
+  EXPECT_NO_THROW(d->call(u"SetVariable", {Variant(u"SNAPMODE"), Variant(std::int32_t(0))}));  // switching off
   EXPECT_NO_THROW(d->call(u"SetVariable", {Variant(u"SNAPMODE"), Variant(std::int16_t(1))}));
   EXPECT_THROW(d->call(u"SetVariable", {Variant(u"VIEWSIZE"), Variant(5.0)}), AutomationError);
   EXPECT_THROW(d->call(u"GetVariable", {Variant(u"NOSUCHVAR")}), AutomationError);

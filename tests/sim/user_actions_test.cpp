@@ -105,10 +105,12 @@ TEST_F(UserActionsTest, GetPointSetsTheLastPointAndFailsOnEscape) {
 
 TEST_F(UserActionsTest, IdCommandWaitsForThePickAndIsNotQuiescentMeanwhile) {
   EXPECT_TRUE(quiescent());
+  cad->drawing().add(sim::makeLine({12340, 200.5, 0}, {12350, 200.5, 0}));
+  cad->drawing().add(sim::makeLine({12345.6, 190, 0}, {12345.6, 210, 0}));
   doc()->call(u"SendCommand", {Variant(u"_ID\r_int\r")});
   EXPECT_EQ(cad->commandLine().pendingSnap(), u"int");
   cad->user().push(UserAction::wait(1));
-  cad->user().push(UserAction::pickPoint({12345.6, 200.5, 0}));
+  cad->user().push(UserAction::pickPoint({12346, 200.1, 0}));  // snapped to the crossing
   EXPECT_FALSE(quiescent());
   EXPECT_TRUE(quiescent());
   EXPECT_EQ(cad->commandLine().lastSnapUsed, u"int");

@@ -62,8 +62,11 @@ TEST(FormatGeneral, ShortestTextWithFifteenSignificantDigits) {
       {0.0, u"0"},
       {-0.0, u"0"},
       {1.0 / 3.0, u"0.333333333333333"},
+      // Cut, not rounded past the largest double, so it reads back (found by fuzzing).
+      {-1.7976931348623157e308, u"-1.79769313486231E308"},
   };
   for (const auto& c : cases) EXPECT_EQ(formatGeneral(c.value), c.expected) << c.value;
+  EXPECT_TRUE(tryParseNumber(formatGeneral(1.7976931348623157e308)));
 }
 
 TEST(ParseNumber, DotIsTheDecimalPointAndOtherTextIsZero) {

@@ -11,15 +11,19 @@ namespace e2e {
 
 inline std::wstring cadSimPath() { return toolExe(L"surva_cad_sim.exe"); }
 
-// Runs the stand-in with `arguments` and waits until its application object
-// is in the running object table (or it has exited).
+inline std::wstring sheetSimPath() { return toolExe(L"surva_sheet_sim.exe"); }
+
+// Runs the stand-in (the CAD unless `exe` names the spreadsheet) with
+// `arguments` and waits until its application object is in the running
+// object table (or it has exited).
 class CadSimProcess {
  public:
-  explicit CadSimProcess(const std::wstring& arguments, bool waitReady = true) {
+  explicit CadSimProcess(const std::wstring& arguments, bool waitReady = true,
+                         const std::wstring& exe = cadSimPath()) {
     wchar_t eventName[64];
     swprintf(eventName, 64, L"SurvaCadSimReady%lu_%lu", GetCurrentProcessId(), ++counter());
     HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, eventName);
-    std::wstring command = L"\"" + cadSimPath() + L"\" " + arguments;
+    std::wstring command = L"\"" + exe + L"\" " + arguments;
     if (waitReady) command += std::wstring(L" --ready-event ") + eventName;
     STARTUPINFOW si{};
     si.cb = sizeof(si);
@@ -43,6 +47,7 @@ class CadSimProcess {
   CadSimProcess& operator=(const CadSimProcess&) = delete;
 
   bool started() const { return started_; }
+  bool running() const { return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
   // Waits for the process to end by itself; returns its exit code.
   DWORD wait(DWORD ms = 20000) {
     if (!process_) return DWORD(-1);

@@ -1,6 +1,9 @@
 // The stand-in CAD across processes: by-reference arguments of the drawing
-// members the program uses, and its window listing the layers and entities.
+// members the program uses, and its window drawing the drawing for a person
+// to pick in.
 #include "cad_sim_process.h"
+
+#include <thread>
 
 #include "win32/com_apartment.h"
 #include "win32/com_automation.h"
@@ -10,24 +13,28 @@ using platform::Variant;
 
 namespace {
 
-std::vector<std::wstring> listLines(HWND top) {
-  std::vector<std::wstring> lines;
-  HWND list = FindWindowExW(top, nullptr, L"LISTBOX", nullptr);
-  if (!list) return lines;
-  LRESULT n = SendMessageW(list, LB_GETCOUNT, 0, 0);
-  for (LRESULT i = 0; i < n; ++i) {
-    wchar_t buffer[512] = {};
-    if (SendMessageW(list, LB_GETTEXTLEN, i, 0) < 511) SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(buffer));
-    lines.emplace_back(buffer);
-  }
-  return lines;
+// The screen position of a drawing point in the stand-in's window.
+POINT onScreen(platform::Object& app, HWND top, double x, double y) {
+  auto p = app.call(u"SimToScreen", {Variant::point(x, y, 0)}).toArray();
+  POINT pt{static_cast<LONG>(p.at(0).toInt()), static_cast<LONG>(p.at(1).toInt())};
+  ClientToScreen(top, &pt);
+  return pt;
 }
 
-bool listHas(HWND top, const std::wstring& start) {
-  for (auto& l : listLines(top)) {
-    if (l.rfind(start, 0) == 0) return true;
-  }
-  return false;
+// True when a pixel of that colour lies within a pixel of `at`.
+bool colourNear(POINT at, COLORREF colour) {
+  HDC screen = GetDC(nullptr);
+  bool found = false;
+  for (int dx = -1; dx <= 1 && !found; ++dx)
+    for (int dy = -1; dy <= 1 && !found; ++dy) found = GetPixel(screen, at.x + dx, at.y + dy) == colour;
+  ReleaseDC(nullptr, screen);
+  return found;
+}
+
+LPARAM clientAt(platform::Object& app, HWND top, double x, double y) {
+  POINT p = onScreen(app, top, x, y);
+  ScreenToClient(top, &p);
+  return MAKELPARAM(p.x, p.y);
 }
 
 void byReferenceArgumentsReachTheDrawing(platform::Object& app) {
@@ -62,19 +69,35 @@ void byReferenceArgumentsReachTheDrawing(platform::Object& app) {
   }
 }
 
-void windowListsLayersAndEntities(platform::Object& app) {
+// The window draws the drawing where the view shows it, and a person's
+// drag and Enter answer a selection that waits for them.
+void windowDrawsAndAPersonSelects(platform::Object& app) {
   HWND top = reinterpret_cast<HWND>(static_cast<std::intptr_t>(app.get(u"HWND").toInt()));
   E2E_REQUIRE(IsWindow(top));
-  auto layers = app.get(u"ActiveDocument").toObject()->get(u"Layers").toObject();
-  layers->call(u"Add", {Variant(u"測点")});
-  // The listing is refreshed after the call; a further call is served after it.
-  app.call(u"SimKeys");
-  E2E_CHECK(listHas(top, L"[画層]"));
-  E2E_CHECK(listHas(top, L"測点"));
-  E2E_CHECK(listHas(top, L"TEXT"));
-  if (!listHas(top, L"TEXT")) {
-    for (auto& l : listLines(top)) e2e::note(e2e::narrow(l));
-  }
+  auto document = app.get(u"ActiveDocument").toObject();
+  auto space = document->get(u"ModelSpace").toObject();
+  app.call(u"ZoomCenter", {Variant::point(0, 0, 0), Variant(100.0)});
+  space->call(u"AddLine", {Variant::point(-20, 0, 0), Variant::point(20, 0, 0)});
+  auto point = space->call(u"AddPoint", {Variant::point(10, 10, 0)}).toObject()->get(u"Handle").toText();
+  app.call(u"SimKeys");  // the window repaints after a call; this one is served after that
+  E2E_CHECK(e2e::waitUntil([&] { return colourNear(onScreen(app, top, 5, 0), RGB(255, 255, 255)); }, 3000));
+  E2E_CHECK(!colourNear(onScreen(app, top, 5, 20), RGB(255, 255, 255)));
+
+  // Dragged to the right from (-30,15) to (15,-5): the point lies inside,
+  // the line reaches beyond.
+  LPARAM from = clientAt(app, top, -30, 15), to = clientAt(app, top, 15, -5);
+  std::thread person([top, from, to] {
+    e2e::waitUntil([&] { return GetPropW(top, L"SurvaSimWaits") != nullptr; }, 5000);
+    PostMessageW(top, WM_LBUTTONDOWN, MK_LBUTTON, from);
+    PostMessageW(top, WM_MOUSEMOVE, MK_LBUTTON, to);
+    PostMessageW(top, WM_LBUTTONUP, 0, to);
+    PostMessageW(top, WM_KEYDOWN, VK_RETURN, 0);
+  });
+  auto set = document->get(u"SelectionSets").toObject()->call(u"Add", {Variant(u"ssTemp")}).toObject();
+  set->call(u"SelectOnScreen");
+  person.join();
+  E2E_REQUIRE(set->get(u"Count").toInt() == 1);
+  E2E_CHECK(set->call(u"Item", {Variant(0)}).toObject()->get(u"Handle").toText() == point);
 }
 
 }  // namespace
@@ -82,7 +105,7 @@ void windowListsLayersAndEntities(platform::Object& app) {
 int main() {
   return e2e::run([] {
     win32::ComApartment com;
-    e2e::CadSimProcess server(L"--progid SurvaSim.Window --register");
+    e2e::CadSimProcess server(L"--progid SurvaSim.Window --register --interactive");
     E2E_REQUIRE(server.started());
     win32::ComAutomation automation;
     auto classId = automation.classFromProgId(u"SurvaSim.Window");
@@ -90,7 +113,7 @@ int main() {
     auto app = automation.activeObject(*classId);
     E2E_REQUIRE(app != nullptr);
     byReferenceArgumentsReachTheDrawing(*app);
-    windowListsLayersAndEntities(*app);
+    windowDrawsAndAPersonSelects(*app);
     app->call(u"SimQuit");
   });
 }

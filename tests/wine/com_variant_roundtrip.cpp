@@ -38,10 +38,10 @@ void objectsTravelBothWays(platform::Object& app) {
   auto document = app.get(u"ActiveDocument").toObject();
   E2E_CHECK(document != nullptr);
   Variant back = app.call(u"SimEcho", {Variant(document)});
-  E2E_CHECK(back.isObject() && back.toObject() != nullptr);
+  E2E_CHECK(back.isObject() && back.toObjectOrNull() != nullptr);
   if (back.isObject()) E2E_CHECK(back.toObject()->get(u"Name").toText() == u"Drawing1.dwg");
   Variant none = app.call(u"SimEcho", {Variant(platform::ObjectPtr())});
-  E2E_CHECK(none.isObject() && none.toObject() == nullptr);
+  E2E_CHECK(none.isObject() && none.toObjectOrNull() == nullptr);
 }
 
 void byReferenceCellsAreWrittenBack(platform::Object& app) {

@@ -369,6 +369,22 @@ inline void typeAscii(const std::string& s) {
   }
 }
 
+// Puts text on the clipboard, as another program does.
+inline bool putClipboardText(const std::wstring& text) {
+  if (!OpenClipboard(nullptr)) return false;
+  EmptyClipboard();
+  HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  bool ok = false;
+  if (mem) {
+    memcpy(GlobalLock(mem), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(mem);
+    ok = SetClipboardData(CF_UNICODETEXT, mem) != nullptr;
+    if (!ok) GlobalFree(mem);
+  }
+  CloseClipboard();
+  return ok;
+}
+
 // Waits until the target thread has handled everything sent to it before.
 // Posted messages and keyboard input may still be waiting after it (sent
 // messages go first): for those, wait for their effect with waitUntil.

@@ -11,22 +11,6 @@
 
 namespace {
 
-bool putClipboardText(const std::wstring& text) {
-  if (!OpenClipboard(nullptr)) return false;
-  EmptyClipboard();
-  HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-  bool ok = false;
-  if (mem) {
-    auto* p = static_cast<wchar_t*>(GlobalLock(mem));
-    memcpy(p, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-    GlobalUnlock(mem);
-    ok = SetClipboardData(CF_UNICODETEXT, mem) != nullptr;
-    if (!ok) GlobalFree(mem);
-  }
-  CloseClipboard();
-  return ok;
-}
-
 std::wstring clipboardText() {
   std::wstring out;
   if (!OpenClipboard(nullptr)) return L"<cannot open>";
@@ -87,7 +71,7 @@ int main() {
     using namespace surva::win32;
 
     // Ctrl+V of text that this program (not Surva) put on the clipboard.
-    E2E_REQUIRE(putClipboardText(L"B2\t1.5\t2.5\r\nA1\t3\t4\r\n"));
+    E2E_REQUIRE(e2e::putClipboardText(L"B2\t1.5\t2.5\r\nA1\t3\t4\r\n"));
     E2E_REQUIRE(e2e::bringToFront(top));
     clickCell(list, 0, 1);
     E2E_CHECK_EQ(e2e::gridInfo(list, kGridInfoRow), 1LL);
@@ -121,7 +105,7 @@ int main() {
     keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
     e2e::waitUntil([&] { return e2e::gridInfo(list, kGridInfoSelRight) == 1; }, 3000);
     E2E_CHECK_EQ(e2e::gridInfo(list, kGridInfoSelRight), 1LL);
-    E2E_REQUIRE(putClipboardText(L"old"));
+    E2E_REQUIRE(e2e::putClipboardText(L"old"));
     e2e::pressWith(VK_CONTROL, 'C');
     E2E_CHECK(e2e::waitUntil([] { return clipboardText() != L"old"; }, 5000));
     E2E_CHECK_EQ(clipboardText(), std::wstring(L"A1\t3\r\n"));

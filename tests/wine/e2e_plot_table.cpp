@@ -3,6 +3,7 @@
 // pick there and inserts the table at the picked corner.
 #include "e2e.h"
 #include "wine/cad_sim_process.h"
+#include "wine/main_list_typing.h"
 
 #include "platform/automation.h"
 #include "win32/com_apartment.h"
@@ -11,34 +12,6 @@
 namespace {
 
 using surva::platform::Variant;
-
-void clickCell(HWND grid, int col, int row) {
-  LPARAM at = MAKELPARAM(col * 71 + 30, row * 19 + 9);
-  PostMessageW(grid, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  PostMessageW(grid, WM_LBUTTONUP, 0, at);
-  e2e::settle(grid);
-}
-
-void typeSlowly(HWND grid, const std::string& s) {
-  for (char ch : s) {
-    e2e::typeAscii(std::string(1, ch));
-    Sleep(30);
-    e2e::settle(grid);
-  }
-}
-
-void typeRow(HWND list, int row, const std::string& name, const std::string& x, const std::string& y) {
-  clickCell(list, 0, row);
-  typeSlowly(list, name);
-  e2e::press(VK_TAB);
-  e2e::waitUntil([&] { return e2e::gridInfo(list, surva::win32::kGridInfoCol) == 1; }, 3000);
-  typeSlowly(list, x);
-  e2e::press(VK_TAB);
-  e2e::waitUntil([&] { return e2e::gridInfo(list, surva::win32::kGridInfoCol) == 2; }, 3000);
-  typeSlowly(list, y);
-  e2e::press(VK_RETURN);
-  e2e::waitUntil([&] { return e2e::gridInfo(list, surva::win32::kGridInfoEditing) == 0; }, 3000);
-}
 
 // The check boxes of "CAD 描画" come after the harvest's boxes of the same
 // captions in creation order.
@@ -80,9 +53,9 @@ int main() {
     E2E_REQUIRE(top);
     E2E_REQUIRE(e2e::bringToFront(top));
     HWND list = e2e::grids(top).at(0);
-    typeRow(list, 1, "A-1", "10", "20");
-    typeRow(list, 2, "A-2", "30", "40.5");
-    typeRow(list, 3, "A-3", "50", "-60");
+    e2e::typeListRow(list, 1, "A-1", "10", "20");
+    e2e::typeListRow(list, 2, "A-2", "30", "40.5");
+    e2e::typeListRow(list, 3, "A-3", "50", "-60");
     E2E_CHECK_EQ(e2e::gridCell(list, 2, 3), std::wstring(L"-60"));
 
     setCheck(top, L"PLINE", true);

@@ -66,6 +66,10 @@ void arraysOfOtherShapes() {
   s[1] = 8;
   SafeArrayUnaccessData(shorts.v.parray);
   E2E_CHECK(win32::fromVariant(shorts.v) == Variant(VariantArray{Variant(std::int16_t(0)), Variant(std::int16_t(8))}));
+  // ... and the program sends its filter types the same way.
+  VariantHolder sent;
+  win32::toVariant(Variant(VariantArray{Variant(std::int16_t(0))}), &sent.v);
+  E2E_CHECK_EQ(sent.v.vt, VARTYPE(VT_ARRAY | VT_I2));
 
   VariantHolder texts;
   texts.v.vt = VT_ARRAY | VT_BSTR;

@@ -19,9 +19,7 @@ text::u16 reason(int err) { return text::fromUtf8(std::strerror(err)); }
   throw Failure(u"ファイル " + text::u16(path) + u" に書き込めません．\n" + reason(err));
 }
 
-[[noreturn]] void failRead(text::u16view path, int err) {
-  throw Failure(u"ファイル " + text::u16(path) + u" を読み込めません．\n" + reason(err));
-}
+[[noreturn]] void failRead(text::u16view path, int err) { throw Failure(readFailureMessage(path, reason(err))); }
 
 bool writeAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -38,27 +36,33 @@ bool writeAll(int fd, std::string_view bytes) {
 }  // namespace
 
 std::optional<std::string> PosixFileSystem::readFile(text::u16view path) {
+  struct stat st{};
+  if (::stat(text::toUtf8(path).c_str(), &st) != 0 && errno == ENOENT) return std::nullopt;
+  std::string data;
+  readFileInPieces(path, [&](std::string_view piece) { data.append(piece); });
+  return data;
+}
+
+void PosixFileSystem::readFileInPieces(text::u16view path, const PieceSink& sink) {
   std::string p = text::toUtf8(path);
   int fd = ::open(p.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    if (errno == ENOENT) return std::nullopt;
-    failRead(path, errno);
-  }
-  std::string data;
-  char buf[65536];
+  if (fd < 0) failRead(path, errno);
+  struct Closer {
+    int fd;
+    ~Closer() { ::close(fd); }
+  } closer{fd};
+  struct stat st{};
+  if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) throw Failure(readFailureMessage(path, kFolderIsNotAFile));
+  std::string buf(1 << 18, '\0');
   for (;;) {
-    ssize_t n = ::read(fd, buf, sizeof buf);
+    ssize_t n = ::read(fd, buf.data(), buf.size());
     if (n < 0) {
       if (errno == EINTR) continue;
-      int err = errno;
-      ::close(fd);
-      failRead(path, err);
+      failRead(path, errno);
     }
     if (n == 0) break;
-    data.append(buf, static_cast<std::size_t>(n));
+    sink(std::string_view(buf.data(), static_cast<std::size_t>(n)));
   }
-  ::close(fd);
-  return data;
 }
 
 void PosixFileSystem::writeFileAtomic(text::u16view path, std::string_view bytes) {

@@ -9,6 +9,7 @@ class PosixFileSystem : public FileSystem {
   std::optional<std::string> readFile(text::u16view path) override;
   void writeFileAtomic(text::u16view path, std::string_view bytes) override;
   bool exists(text::u16view path) override;
+  void readFileInPieces(text::u16view path, const PieceSink& sink) override;
 };
 
 class PosixPaths : public Paths {

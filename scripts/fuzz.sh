@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets (preset "fuzz") and runs each for a bounded
+# time, one after the other, starting from the corpus kept in fuzz/corpus.
+#   scripts/fuzz.sh [seconds] [target ...]     default: 30 s, every target
+# New inputs go to build/fuzz/corpus/<target>; a crash leaves its input in
+# build/fuzz/artifacts/<target>/ and makes the script fail. With
+# FUZZ_MERGE=1 the new inputs that add coverage are merged into fuzz/corpus.
+# FUZZ_NICE sets the niceness (default 10; the machine may be shared).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/packages.sh
+ensure_packages "${FUZZ_PACKAGES[@]}"
+
+seconds=${1:-30}
+shift || true
+
+cmake --preset fuzz >/dev/null
+cmake --build build/fuzz -j"$(nproc)"
+
+targets=("$@")
+if [ ${#targets[@]} -eq 0 ]; then
+  for exe in build/fuzz/fuzz/fuzz_*; do
+    [ -x "$exe" ] && targets+=("${exe##*/fuzz_}")
+  done
+fi
+
+export ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+status=0
+for t in "${targets[@]}"; do
+  work=build/fuzz/corpus/$t
+  artifacts=build/fuzz/artifacts/$t
+  mkdir -p "$work" "$artifacts" "fuzz/corpus/$t"
+  log=build/fuzz/$t.log
+  echo "== fuzz_$t for ${seconds} s"
+  if nice -n "${FUZZ_NICE:-10}" "build/fuzz/fuzz/fuzz_$t" -max_total_time="$seconds" -timeout=10 \
+       -print_final_stats=1 -artifact_prefix="$artifacts/" "$work" "fuzz/corpus/$t" >"$log" 2>&1; then
+    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+    cov=$(grep -oE 'cov: [0-9]+ ft: [0-9]+' "$log" | tail -1)
+    echo "fuzz_$t: $runs runs, $cov"
+  else
+    echo "FINDING in fuzz_$t (log: $log; input in $artifacts/):"
+    grep -E 'ERROR|runtime error|invariant broken|SUMMARY' "$log" | head -5
+    status=1
+  fi
+  if [ "${FUZZ_MERGE:-0}" = 1 ]; then
+    "build/fuzz/fuzz/fuzz_$t" -merge=1 "fuzz/corpus/$t" "$work" >/dev/null 2>&1 || true
+  fi
+done
+exit $status

@@ -1,0 +1,145 @@
+#include "platform/text_stream.h"
+
+namespace surva::platform {
+
+namespace {
+
+// Held back at most this much while no safe place to cut the bytes shows
+// up; a longer run is decoded as it stands (no point record is that long).
+constexpr std::size_t kMaxHeld = 1 << 20;
+
+bool startsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
+
+text::u16 decodeUtf16(std::string_view bytes, bool bigEndian) {
+  text::u16 out;
+  out.reserve(bytes.size() / 2);
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    auto a = static_cast<unsigned char>(bytes[i]);
+    auto b = static_cast<unsigned char>(bytes[i + 1]);
+    out += bigEndian ? char16_t((a << 8) | b) : char16_t((b << 8) | a);
+  }
+  return out;
+}
+
+// Where the bytes can be cut without splitting a character. A byte below
+// 0x40 is never part of a double-byte character of the ANSI code pages
+// (nor of a UTF-8 sequence), and line breaks and commas are such bytes.
+std::size_t ansiCut(std::string_view b) {
+  for (std::size_t i = b.size(); i > 0; --i)
+    if (static_cast<unsigned char>(b[i - 1]) < 0x40) return i;
+  return b.size() >= kMaxHeld ? b.size() : 0;
+}
+
+std::size_t utf8Cut(std::string_view b) {
+  std::size_t i = b.size();
+  while (i > 0 && b.size() - i < 3 && (static_cast<unsigned char>(b[i - 1]) & 0xC0) == 0x80) --i;
+  if (i > 0 && static_cast<unsigned char>(b[i - 1]) >= 0xC0) --i;  // an unfinished sequence waits
+  return i;
+}
+
+}  // namespace
+
+void TextDecoder::feed(std::string_view bytes) {
+  if (held_.empty() && chosen_) {
+    decodeHeld(bytes, false);
+    return;
+  }
+  held_.append(bytes);
+  if (!chosen_) {
+    if (held_.size() < 3) return;
+    chooseEncoding();
+  }
+  std::string pending;
+  pending.swap(held_);
+  decodeHeld(pending, false);
+}
+
+void TextDecoder::finish() {
+  if (!chosen_) chooseEncoding();
+  std::string pending;
+  pending.swap(held_);
+  decodeHeld(pending, true);
+  if (lineOpen_) {
+    lineOpen_ = false;
+    sink_.lineEnd();
+  }
+}
+
+void TextDecoder::chooseEncoding() {
+  chosen_ = true;
+  std::size_t mark = 0;
+  if (startsWith(held_, "\xEF\xBB\xBF")) {
+    encoding_ = TextEncoding::Utf8Bom;
+    mark = 3;
+  } else if (startsWith(held_, "\xFF\xFE")) {
+    encoding_ = TextEncoding::Utf16LeBom;
+    mark = 2;
+  } else if (startsWith(held_, "\xFE\xFF")) {
+    encoding_ = TextEncoding::Utf16BeBom;
+    mark = 2;
+  }
+  held_.erase(0, mark);
+}
+
+void TextDecoder::decodeHeld(std::string_view bytes, bool last) {
+  std::size_t cut = bytes.size();
+  switch (encoding_) {
+    case TextEncoding::Ansi:
+      if (!last) cut = ansiCut(bytes);
+      emit(codec_.decode(bytes.substr(0, cut)));
+      break;
+    case TextEncoding::Utf8Bom:
+      if (!last) cut = utf8Cut(bytes);
+      emit(text::fromUtf8(bytes.substr(0, cut)));
+      break;
+    case TextEncoding::Utf16LeBom:
+    case TextEncoding::Utf16BeBom: {
+      cut = bytes.size() & ~std::size_t(1);
+      text::u16 units = decodeUtf16(bytes.substr(0, cut), encoding_ == TextEncoding::Utf16BeBom);
+      // A cut-off last unit is not dropped silently.
+      if (last && cut < bytes.size()) {
+        units += u'\uFFFD';
+        cut = bytes.size();
+      }
+      emit(units);
+      break;
+    }
+  }
+  held_.assign(bytes.substr(cut));
+}
+
+void TextDecoder::emit(text::u16view d) {
+  if (d.empty()) return;
+  std::size_t start = 0;
+  if (afterCr_) {
+    afterCr_ = false;
+    if (d[0] == u'\n') start = 1;  // the LF of a CR LF cut between two pieces
+  }
+  for (std::size_t i = start; i < d.size(); ++i) {
+    char16_t c = d[i];
+    if (c != u'\r' && c != u'\n') continue;
+    if (i > start) sink_.text(d.substr(start, i - start));
+    sink_.lineEnd();
+    lineOpen_ = false;
+    if (c == u'\r') {
+      if (i + 1 == d.size())
+        afterCr_ = true;
+      else if (d[i + 1] == u'\n')
+        ++i;
+    }
+    start = i + 1;
+  }
+  if (start < d.size()) {
+    sink_.text(d.substr(start));
+    lineOpen_ = true;
+  }
+}
+
+TextEncoding readTextLines(FileSystem& fs, const text::AnsiCodec& codec, text::u16view path, TextLineSink& sink) {
+  TextDecoder decoder(codec, sink);
+  fs.readFileInPieces(path, [&](std::string_view piece) { decoder.feed(piece); });
+  decoder.finish();
+  return decoder.encoding();
+}
+
+}  // namespace surva::platform

@@ -1,0 +1,67 @@
+#include "sheet/excel_link.h"
+
+#include "text/error.h"
+
+namespace surva::sheet {
+
+using text::u16;
+
+platform::ObjectPtr requireObject(const platform::Variant& v) {
+  platform::ObjectPtr o = v.toObject();
+  if (!o) throw platform::AutomationError(u"オブジェクトがありません");
+  return o;
+}
+
+bool GetExcelApp(ExcelLink& link) {
+  auto& at = link.at;
+  at.EXcelHandle = link.services.windows->findWindow(kExcelWindowClass, u"");
+  if (at.EXcelHandle == 0) return false;
+  try {
+    auto* automation = link.services.automation;
+    std::optional<platform::ClassId> classId;
+    if (automation) classId = automation->classFromProgId(kExcelProgId);
+    platform::ObjectPtr app = classId ? automation->activeObject(*classId) : nullptr;
+    // The window without a running object: not ready yet, or not ours.
+    if (!app) throw platform::AutomationError(u"実行中のオブジェクトがありません");
+    at.MSExcel = app;
+    at.WorkBook = at.MSExcel->get(u"ActiveWorkBook").toObject();
+    const u16 bookName = requireObject(at.WorkBook)->get(u"Name").toText();
+    link.setCaption(link.appTitle + u" - " + bookName);
+    at.WorkSheet = at.WorkBook->get(u"ActiveSheet").toObject();
+    const u16 sheetName = requireObject(at.WorkSheet)->get(u"Name").toText();
+    // A chart sheet has no cells: no sheet to use, as when none is active.
+    if (at.WorkSheet->get(u"Type").toInt() != kXlWorksheet) throw platform::AutomationError(u"ワークシートではありません");
+    link.setCaption(link.appTitle + u" [ " + sheetName + u" ] ");
+  } catch (const std::exception&) {
+    at.EXcelHandle = 0;
+  }
+  return at.EXcelHandle != 0;
+}
+
+namespace {
+
+void selectWhole(ExcelLink& link, const char16_t* member, std::int32_t index) {
+  auto& at = link.at;
+  if (at.EXcelHandle == 0) return;
+  try {
+    requireObject(requireObject(at.WorkSheet)->get(member, {platform::Variant(index)}))->call(u"Select");
+    link.services.windows->setForegroundWindow(at.EXcelHandle);
+  } catch (const std::exception&) {
+  }
+}
+
+}  // namespace
+
+void ExcelRowSelect(ExcelLink& link, std::int32_t n) {
+  if (n <= 0) return;
+  if (link.at.EXcelHandle == 0) GetExcelApp(link);
+  selectWhole(link, u"Rows", n);
+}
+
+void ExcelColSelect(ExcelLink& link, std::int32_t c) {
+  if (c <= 0) return;
+  GetExcelApp(link);
+  selectWhole(link, u"Columns", c);
+}
+
+}  // namespace surva::sheet

@@ -1,0 +1,26 @@
+#pragma once
+// Moving a list (the main list or the TEXT list: name, X, Y, Z in columns
+// 0 to 3) between the grid and the cells of the attached sheet; list data
+// row r goes with worksheet row startRow + r - 1.
+#include "sheet/excel_link.h"
+#include "sheet/sheet_columns.h"
+#include "ui/text_grid.h"
+
+namespace surva::sheet {
+
+enum class ReadEnd {
+  NotAttached,  // nothing changed
+  Finished,     // an empty X or Y cell ended the list
+  Failed,       // the spreadsheet failed: the rows read before stay
+};
+
+// Attaches, empties the list to its header and reads row after row, each
+// cell selected before it is read, until a row's X or Y cell is empty.
+ReadEnd ReadList(ExcelLink& link, ui::TextGrid& list, const SheetColumns& columns);
+
+// Attaches and writes every non-empty cell of the list's data rows as text,
+// each cell selected first (an empty list cell leaves its worksheet cell
+// as it was). Errors propagate; the cells written before stay.
+void WriteList(ExcelLink& link, const ui::TextGrid& list, const SheetColumns& columns);
+
+}  // namespace surva::sheet

@@ -1,0 +1,88 @@
+#include "sim/sheet_model.h"
+
+#include "platform/automation.h"
+#include "text/number.h"
+
+namespace surva::sim {
+
+using platform::Variant;
+
+namespace {
+constexpr std::int32_t kServerUnavailable = static_cast<std::int32_t>(0x800706BA);
+constexpr std::int32_t kCallRejected = static_cast<std::int32_t>(0x80010001);
+}  // namespace
+
+text::u16 columnName(int col) {
+  text::u16 out;
+  for (; col > 0; col = (col - 1) / 26) out.insert(out.begin(), static_cast<char16_t>(u'A' + (col - 1) % 26));
+  return out;
+}
+
+text::u16 rangeAddress(const SheetRange& r) {
+  switch (r.kind) {
+    case SheetRange::Kind::Row: return text::intToText(r.row) + u":" + text::intToText(r.row);
+    case SheetRange::Kind::Column: return columnName(r.col) + u":" + columnName(r.col);
+    case SheetRange::Kind::Cell: break;
+  }
+  return columnName(r.col) + text::intToText(r.row);
+}
+
+const Variant& Worksheet::cell(int row, int col) const {
+  static const Variant empty;
+  auto it = cells.find({row, col});
+  return it == cells.end() ? empty : it->second;
+}
+
+void Worksheet::setCell(int row, int col, Variant value) {
+  if (value.isEmpty()) cells.erase({row, col});
+  else cells[{row, col}] = std::move(value);
+}
+
+void Worksheet::enter(int row, int col, const text::u16& typed) {
+  if (auto number = text::tryParseNumber(typed)) setCell(row, col, Variant(*number));
+  else setCell(row, col, typed.empty() ? Variant() : Variant(typed));
+}
+
+Spreadsheet::Spreadsheet() { books_.push_back({u"Book1", {Worksheet{u"Sheet1"}}, 0}); }
+
+Workbook* Spreadsheet::activeBook() {
+  if (activeBook_ < 0 || activeBook_ >= static_cast<int>(books_.size())) return nullptr;
+  return &books_[activeBook_];
+}
+
+Worksheet* Spreadsheet::activeSheet() {
+  Workbook* book = activeBook();
+  if (!book || book->activeSheet < 0 || book->activeSheet >= static_cast<int>(book->sheets.size())) return nullptr;
+  return &book->sheets[book->activeSheet];
+}
+
+void Spreadsheet::setActive(int book, int sheet) {
+  activeBook_ = book;
+  if (Workbook* b = activeBook()) b->activeSheet = sheet;
+}
+
+void Spreadsheet::failMember(text::u16view member, int times, int skip) {
+  failures_[text::upperAscii(member)] = {skip, times};
+}
+
+void Spreadsheet::checkCall(text::u16view object, text::u16view member, Access access,
+                            const platform::VariantArray& args) {
+  if (closed_) throw platform::AutomationError(u"RPC サーバーを利用できません。", kServerUnavailable);
+  calls_.add({text::u16(object), text::u16(member), access, args});
+  if (closeAfter_ && (*closeAfter_)-- <= 0) {
+    closed_ = true;
+    if (onClose) onClose();
+    throw platform::AutomationError(u"RPC サーバーを利用できません。", kServerUnavailable);
+  }
+  auto it = failures_.find(text::upperAscii(member));
+  if (it != failures_.end()) {
+    if (it->second.skip > 0) {
+      --it->second.skip;
+      return;
+    }
+    if (it->second.times > 0 && --it->second.times == 0) failures_.erase(it);
+    throw platform::AutomationError(u"呼び出し先が呼び出しを拒否しました。", kCallRejected);
+  }
+}
+
+}  // namespace surva::sim

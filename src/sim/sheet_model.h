@@ -1,0 +1,107 @@
+#pragma once
+// The stand-in spreadsheet: workbooks of sheets of cells, the active
+// workbook and sheet, each sheet's visible selection, a log of every
+// automation call, and scripted faults (a member that fails, the program
+// closing after a number of calls).
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "platform/variant.h"
+#include "platform/window_api.h"
+#include "sim/call_log.h"
+
+namespace surva::sim {
+
+inline constexpr int kSheetRows = 1048576;
+inline constexpr int kSheetCols = 16384;
+
+// A range as the sheet selects it: one cell, a whole row or a whole column.
+struct SheetRange {
+  enum class Kind { Cell, Row, Column };
+  Kind kind = Kind::Cell;
+  int row = 1;  // unused for a column
+  int col = 1;  // unused for a row
+  bool operator==(const SheetRange&) const = default;
+};
+
+// "B7", "5:5", "E:E".
+text::u16 rangeAddress(const SheetRange& r);
+// "A" for 1, "Z" for 26, "AA" for 27.
+text::u16 columnName(int col);
+
+struct Worksheet {
+  explicit Worksheet(text::u16 sheetName = {}, bool isChart = false) : name(std::move(sheetName)), chart(isChart) {}
+
+  text::u16 name;
+  bool chart = false;  // a chart sheet has no cells
+  // Cells that hold a value: empty, number (Double), text, truth value
+  // (Bool), date, currency or error value. Key: (row, column), 1-based.
+  std::map<std::pair<int, int>, platform::Variant> cells;
+  SheetRange selection;
+
+  const platform::Variant& cell(int row, int col) const;
+  void setCell(int row, int col, platform::Variant value);
+  // Stores a text as typed into the cell: a text that reads as a number is
+  // stored as that number, the empty text empties the cell, anything else
+  // stays text.
+  void enter(int row, int col, const text::u16& typed);
+};
+
+struct Workbook {
+  text::u16 name;
+  std::vector<Worksheet> sheets;
+  int activeSheet = 0;
+};
+
+class Spreadsheet {
+ public:
+  // A spreadsheet with one workbook "Book1" of one sheet "Sheet1".
+  Spreadsheet();
+
+  std::vector<Workbook>& books() { return books_; }
+  // Null while no workbook is open.
+  Workbook* activeBook();
+  Worksheet* activeSheet();
+  void setActive(int book, int sheet);
+  // Closes every workbook (the program still runs).
+  void closeAllBooks() { books_.clear(); }
+
+  CallLog& calls() { return calls_; }
+  // Range objects handed out and released, for counting round trips.
+  long rangesMade = 0;
+  long rangesReleased = 0;
+
+  platform::WindowHandle window = 0x2001;
+
+  // After `skip` calls of `member` (without regard to case) that succeed,
+  // makes the next `times` calls (< 0: all) fail as refused calls.
+  void failMember(text::u16view member, int times = -1, int skip = 0);
+  void clearFailures() { failures_.clear(); }
+  // The program closes once `calls` more calls have been answered; every
+  // call after that fails as with a vanished server.
+  void closeAfter(long calls) { closeAfter_ = calls; }
+  void close() { closed_ = true; }
+  bool closed() const { return closed_; }
+  // Called when the spreadsheet closes by closeAfter (the COM server ends).
+  std::function<void()> onClose;
+
+  // Logs a call and applies the scripted faults; throws when it must fail.
+  void checkCall(text::u16view object, text::u16view member, Access access, const platform::VariantArray& args);
+
+ private:
+  std::vector<Workbook> books_;
+  int activeBook_ = 0;
+  CallLog calls_;
+  struct Failing {
+    int skip;
+    int times;
+  };
+  std::map<text::u16, Failing> failures_;  // key: the member upper-cased
+  std::optional<long> closeAfter_;
+  bool closed_ = false;
+};
+
+}  // namespace surva::sim

@@ -1,0 +1,207 @@
+#include "sim/sheet_objects.h"
+
+#include "text/error.h"
+
+namespace surva::sim {
+
+using platform::AutomationError;
+using platform::ObjectPtr;
+using platform::Variant;
+using platform::VariantArray;
+
+namespace {
+
+constexpr std::int32_t kUnknownName = static_cast<std::int32_t>(0x80020006);
+constexpr std::int32_t kTypeMismatch = static_cast<std::int32_t>(0x80020005);
+constexpr std::int32_t kBadParamCount = static_cast<std::int32_t>(0x8002000E);
+constexpr std::int32_t kDisconnected = static_cast<std::int32_t>(0x80010108);
+// The spreadsheet's own "application-defined or object-defined error".
+constexpr std::int32_t kObjectDefined = static_cast<std::int32_t>(0x800A03EC);
+
+[[noreturn]] void unknownName() { throw AutomationError(u"不明な名前です。", kUnknownName); }
+[[noreturn]] void objectDefined() {
+  throw AutomationError(u"アプリケーション定義またはオブジェクト定義のエラーです。", kObjectDefined);
+}
+
+const Variant& argAt(const VariantArray& args, std::size_t i) {
+  if (i >= args.size()) throw AutomationError(u"引数の数が一致していません。", kBadParamCount);
+  return args[i].deref();
+}
+
+int indexArg(const VariantArray& args, std::size_t i, int max) {
+  int n = argAt(args, i).toInt();
+  if (n < 1 || n > max) objectDefined();
+  return n;
+}
+
+bool is(const text::u16& upper, const char16_t* name) { return upper == name; }
+
+class SheetObject : public platform::Object {
+ public:
+  SheetObject(std::shared_ptr<Spreadsheet> sheet, text::u16 objectName)
+      : sheet_(std::move(sheet)), objectName_(std::move(objectName)) {}
+
+  Variant get(text::u16view member, const VariantArray& args) override {
+    return dispatch(Access::Get, member, args);
+  }
+  void put(text::u16view member, const Variant& value) override { dispatch(Access::Put, member, {value}); }
+  Variant call(text::u16view member, const VariantArray& args) override {
+    return dispatch(Access::Call, member, args);
+  }
+  // Objects of one kind share their member IDs, as with a real spreadsheet's
+  // type library: a client looks the names of a range up once for all cells.
+  text::u16 typeName() override { return objectName_; }
+
+ protected:
+  virtual Variant invoke(const text::u16& upper, const VariantArray& args) = 0;
+  virtual void assign(const text::u16&, const Variant&) { unknownName(); }
+  Spreadsheet& model() { return *sheet_; }
+  const std::shared_ptr<Spreadsheet>& modelPtr() { return sheet_; }
+
+ private:
+  Variant dispatch(Access access, text::u16view member, const VariantArray& args) {
+    sheet_->checkCall(objectName_, member, access, args);
+    text::u16 upper = text::upperAscii(member);
+    try {
+      if (access == Access::Put) {
+        assign(upper, args.at(0));
+        return {};
+      }
+      return invoke(upper, args);
+    } catch (const AutomationError&) {
+      throw;
+    } catch (const Failure& f) {
+      throw AutomationError(f.message(), kTypeMismatch);
+    }
+  }
+
+  std::shared_ptr<Spreadsheet> sheet_;
+  text::u16 objectName_;
+};
+
+// A sheet as its workbook and position; one that has gone (its workbook was
+// closed) answers as a disconnected object.
+struct SheetPlace {
+  int book = 0;
+  int sheet = 0;
+  Worksheet& in(Spreadsheet& s) const {
+    auto& books = s.books();
+    if (book >= static_cast<int>(books.size()) || sheet >= static_cast<int>(books[book].sheets.size()))
+      throw AutomationError(u"オブジェクトは接続しているクライアントから切断されました。", kDisconnected);
+    return books[book].sheets[sheet];
+  }
+};
+
+class RangeObject : public SheetObject {
+ public:
+  RangeObject(std::shared_ptr<Spreadsheet> s, SheetPlace place, SheetRange range)
+      : SheetObject(std::move(s), u"Range"), place_(place), range_(range) {
+    ++model().rangesMade;
+  }
+  ~RangeObject() override { ++model().rangesReleased; }
+
+ protected:
+  Variant invoke(const text::u16& m, const VariantArray&) override {
+    Worksheet& ws = place_.in(model());
+    if (is(m, u"SELECT")) {
+      ws.selection = range_;
+      return Variant(true);
+    }
+    if (is(m, u"VALUE")) {
+      // A whole row or column would be a two-dimensional array; the
+      // program never asks for one.
+      if (range_.kind != SheetRange::Kind::Cell) objectDefined();
+      return ws.cell(range_.row, range_.col);
+    }
+    if (is(m, u"ADDRESS")) return Variant(rangeAddress(range_));
+    unknownName();
+  }
+  void assign(const text::u16& m, const Variant& value) override {
+    if (!is(m, u"VALUE")) unknownName();
+    if (range_.kind != SheetRange::Kind::Cell) objectDefined();
+    Worksheet& ws = place_.in(model());
+    const Variant& v = value.deref();
+    if (v.kind() == Variant::Kind::Text) ws.enter(range_.row, range_.col, v.toText());
+    else ws.setCell(range_.row, range_.col, v);
+  }
+
+ private:
+  SheetPlace place_;
+  SheetRange range_;
+};
+
+class WorksheetObject : public SheetObject {
+ public:
+  WorksheetObject(std::shared_ptr<Spreadsheet> s, SheetPlace place, bool chart)
+      : SheetObject(std::move(s), chart ? u"Chart" : u"Worksheet"), place_(place), chart_(chart) {}
+
+ protected:
+  Variant invoke(const text::u16& m, const VariantArray& args) override {
+    Worksheet& ws = place_.in(model());
+    if (is(m, u"NAME")) return Variant(ws.name);
+    // A worksheet's type; a chart sheet answers its chart's (a pie).
+    if (is(m, u"TYPE")) return Variant(std::int32_t(chart_ ? 5 : -4167));
+    if (chart_) unknownName();  // a chart sheet has no cells
+    if (is(m, u"CELLS")) {
+      SheetRange r{SheetRange::Kind::Cell, indexArg(args, 0, kSheetRows), indexArg(args, 1, kSheetCols)};
+      return range(r);
+    }
+    if (is(m, u"ROWS")) return range({SheetRange::Kind::Row, indexArg(args, 0, kSheetRows), 1});
+    if (is(m, u"COLUMNS")) return range({SheetRange::Kind::Column, 1, indexArg(args, 0, kSheetCols)});
+    unknownName();
+  }
+
+ private:
+  Variant range(SheetRange r) { return Variant(ObjectPtr(std::make_shared<RangeObject>(modelPtr(), place_, r))); }
+  SheetPlace place_;
+  bool chart_;
+};
+
+class WorkbookObject : public SheetObject {
+ public:
+  WorkbookObject(std::shared_ptr<Spreadsheet> s, int book) : SheetObject(std::move(s), u"Workbook"), book_(book) {}
+
+ protected:
+  Variant invoke(const text::u16& m, const VariantArray&) override {
+    auto& books = model().books();
+    if (book_ >= static_cast<int>(books.size()))
+      throw AutomationError(u"オブジェクトは接続しているクライアントから切断されました。", kDisconnected);
+    Workbook& b = books[book_];
+    if (is(m, u"NAME")) return Variant(b.name);
+    if (is(m, u"ACTIVESHEET")) {
+      if (b.activeSheet < 0 || b.activeSheet >= static_cast<int>(b.sheets.size())) return Variant(ObjectPtr());
+      bool chart = b.sheets[b.activeSheet].chart;
+      return Variant(ObjectPtr(std::make_shared<WorksheetObject>(modelPtr(), SheetPlace{book_, b.activeSheet}, chart)));
+    }
+    unknownName();
+  }
+
+ private:
+  int book_;
+};
+
+class ApplicationObject : public SheetObject {
+ public:
+  explicit ApplicationObject(std::shared_ptr<Spreadsheet> s) : SheetObject(std::move(s), u"Application") {}
+
+ protected:
+  Variant invoke(const text::u16& m, const VariantArray&) override {
+    if (is(m, u"NAME")) return Variant(u"Microsoft Excel");
+    if (is(m, u"HWND")) return Variant(static_cast<std::int32_t>(model().window));
+    if (is(m, u"ACTIVEWORKBOOK")) {
+      // Nothing while no workbook is open.
+      if (!model().activeBook()) return Variant(ObjectPtr());
+      int index = static_cast<int>(model().activeBook() - model().books().data());
+      return Variant(ObjectPtr(std::make_shared<WorkbookObject>(modelPtr(), index)));
+    }
+    unknownName();
+  }
+};
+
+}  // namespace
+
+ObjectPtr makeSheetApplication(std::shared_ptr<Spreadsheet> sheet) {
+  return std::make_shared<ApplicationObject>(std::move(sheet));
+}
+
+}  // namespace surva::sim

@@ -1,0 +1,70 @@
+#include "sima/sima_transfer.h"
+
+#include "points/list_columns.h"
+#include "points/list_commands.h"
+#include "sima/sima_record.h"
+#include "text/number.h"
+
+namespace surva::sima {
+
+namespace {
+
+// `field(i)` gives field i of the SIMA row.
+template <class Field>
+void transferRow(Field field, ui::TextGrid& mainList, int row, const SimaTransferOptions& options) {
+  const text::u16& x = field(options.swapXY ? kSimaYField : kSimaXField);
+  const text::u16& y = field(options.swapXY ? kSimaXField : kSimaYField);
+  mainList.setCell(points::kNameCol, row, field(kSimaNameField));
+  mainList.setCell(points::kXCol, row, SimaTransferValue(x, options.times1000));
+  mainList.setCell(points::kYCol, row, SimaTransferValue(y, options.times1000));
+  mainList.setCell(points::kZCol, row, SimaTransferValue(field(kSimaZField), options.times1000));
+}
+
+void growTo(ui::TextGrid& grid, int rows) {
+  if (grid.rowCount() < rows) grid.setRowCount(rows);
+}
+
+}  // namespace
+
+text::u16 SimaTransferValue(text::u16view fileText, bool times1000) {
+  if (!times1000) return text::u16(fileText);
+  return text::formatGeneral(text::parseNumber(fileText) * 1000);
+}
+
+void LoadSimaRecords(std::vector<SimaRecord> records, ui::TextGrid& simaList, ui::TextGrid& mainList,
+                     const SimaTransferOptions& options) {
+  ui::TextGrid::BatchUpdate simaBatch(simaList), mainBatch(mainList);
+  const int rows = static_cast<int>(records.size()) + 1;
+  growTo(simaList, rows);
+  growTo(mainList, rows);
+  for (int r = 1; r < rows; ++r) {
+    SimaRecord& fields = records[r - 1];
+    transferRow([&](int i) -> const text::u16& { return fields[i]; }, mainList, r, options);
+    simaList.setRowCells(r, std::move(fields));
+  }
+  if (records.empty()) {
+    for (ui::TextGrid* list : {&simaList, &mainList}) {
+      list->setRowCount(2);
+      list->setRowCells(1, {});
+    }
+  } else {
+    simaList.setRowCount(rows);
+    mainList.setRowCount(rows);
+  }
+  points::RenumberPlotNo(mainList);
+}
+
+void TransferSimaList(const ui::TextGrid& simaList, ui::TextGrid& mainList, const SimaTransferOptions& options) {
+  ui::TextGrid::BatchUpdate batch(mainList);
+  auto hasXY = [&](int r) {
+    return !simaList.cell(kSimaXField, r).empty() && !simaList.cell(kSimaYField, r).empty();
+  };
+  if (hasXY(1)) {
+    mainList.setRowCount(simaList.rowCount());
+    for (int r = 1; r < simaList.rowCount() && hasXY(r); ++r)
+      transferRow([&](int i) -> const text::u16& { return simaList.cell(i, r); }, mainList, r, options);
+  }
+  points::RenumberPlotNo(mainList);
+}
+
+}  // namespace surva::sima

@@ -1,0 +1,30 @@
+#pragma once
+// The SIMA write list: the records of the file to be written, built from the
+// main list, one cell per field, editable before it is saved.
+//
+//   row 1        "A00"
+//   rows 2 ...   "A01", point number, station name, X, Y, Z
+//   last row     "A99"
+#include "text/u16.h"
+#include "ui/text_grid.h"
+
+namespace surva::sima {
+
+struct SimaWriteOptions {
+  text::u16 startName = u"A1";  // numbered on from its trailing digits
+  bool thousandths = true;      // "1/1000": divided by 1000, three decimals
+  bool swapXY = true;           // "X-Y 反転"
+};
+
+// A coordinate text as it goes into the write list: unchanged, or with
+// "1/1000" read as a number (0 when it is none), divided by 1000 and written
+// with three decimals, halves away from zero: "12345" -> "12.345".
+text::u16 SimaWriteValue(text::u16view listText, bool thousandths);
+
+// Builds the write list from the main list; does nothing when the main
+// list's first row lacks X, Y or Z. Rows without X or Y are left out but use
+// up their number. Throws Failure, before anything changes, when the start
+// name's trailing digits are no 32-bit integer.
+void BuildSimaWriteList(const ui::TextGrid& mainList, ui::TextGrid& writeList, const SimaWriteOptions& options);
+
+}  // namespace surva::sima
