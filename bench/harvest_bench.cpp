@@ -12,6 +12,7 @@
 #include "../tests/cad/literal_name_search.h"
 #include "cad/list_from_store.h"
 #include "points/list_commands.h"
+#include "ratio_reporter.h"
 
 using namespace surva;
 
@@ -103,36 +104,6 @@ void BM_Listing(benchmark::State& state) {
   }
 }
 
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  RatioReporter() : ConsoleReporter(OO_Tabular) {}
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const auto& run : runs) {
-      if (run.run_type != Run::RT_Iteration) continue;
-      std::string name = run.benchmark_name();
-      if (auto at = name.find("/iterations:"); at != std::string::npos) name.erase(at);
-      times_[name] = run.GetAdjustedCPUTime();
-    }
-  }
-  void Finalize() override {
-    ConsoleReporter::Finalize();
-    std::printf("\nsearch over every text / indexed search (CPU time), same rows and texts, same run:\n");
-    for (const auto& [name, fast] : times_) {
-      const auto at = name.find("_Fast");
-      if (at == std::string::npos) continue;
-      std::string literalName = name;
-      literalName.replace(at, 5, "_Literal");
-      auto it = times_.find(literalName);
-      if (it == times_.end() || fast <= 0) continue;
-      std::printf("  %-40s %10.1f x\n", name.c_str(), it->second / fast);
-    }
-  }
-
- private:
-  std::map<std::string, double> times_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -148,7 +119,7 @@ int main(int argc, char** argv) {
   }
   benchmark::RegisterBenchmark("BM_Listing", BM_Listing)->Args({100000, 20000})->Unit(benchmark::kMillisecond);
   benchmark::Initialize(&argc, argv);
-  RatioReporter reporter;
+  RatioReporter reporter("search over every text / indexed search (CPU time), same rows and texts, same run:");
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
   return 0;

@@ -15,6 +15,7 @@
 
 #include "../tests/points/literal_procedures.h"
 #include "points/list_commands.h"
+#include "ratio_reporter.h"
 #include "points/list_sort.h"
 
 using namespace surva;
@@ -74,39 +75,6 @@ void BM_NumberSort_Literal(benchmark::State& s) { runOnCopies(s, [](ui::TextGrid
 void BM_RepeatedRows_Fast(benchmark::State& s) { runOnCopies(s, [](ui::TextGrid& g) { points::RemoveRepeatedRows(g); }); }
 void BM_RepeatedRows_Literal(benchmark::State& s) { runOnCopies(s, [](ui::TextGrid& g) { literal::removeRepeatedRows(g); }); }
 
-// Remembers every run's time per iteration and prints the ratios at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  RatioReporter() : ConsoleReporter(OO_Tabular) {}  // no colours: the output goes to logs
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const auto& run : runs) {
-      if (run.run_type != Run::RT_Iteration) continue;
-      // CPU time: the build machine is shared, so wall time is noisy.
-      std::string name = run.benchmark_name();
-      // The one-iteration runs carry "/iterations:1" in their name.
-      if (auto at = name.find("/iterations:"); at != std::string::npos) name.erase(at);
-      times_[name] = run.GetAdjustedCPUTime();
-    }
-  }
-  void Finalize() override {
-    ConsoleReporter::Finalize();
-    std::printf("\nold procedure / new (CPU time), same list, same run:\n");
-    for (const auto& [name, fast] : times_) {
-      const auto at = name.find("_Fast");
-      if (at == std::string::npos) continue;
-      std::string literalName = name;
-      literalName.replace(at, 5, "_Literal");
-      auto it = times_.find(literalName);
-      if (it == times_.end() || fast <= 0) continue;
-      std::printf("  %-32s %10.1f x\n", name.substr(3, at - 3).append(name.substr(at + 5)).c_str(), it->second / fast);
-    }
-  }
-
- private:
-  std::map<std::string, double> times_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -134,7 +102,7 @@ int main(int argc, char** argv) {
   }
   int n = static_cast<int>(args.size());
   benchmark::Initialize(&n, args.data());
-  RatioReporter reporter;
+  RatioReporter reporter("old procedure / new (CPU time), same list, same run:");
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
   return 0;

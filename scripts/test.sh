@@ -11,9 +11,12 @@ ensure_packages "${NATIVE_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}" "${WINDOWS_PACKAGE
 
 jobs=$(nproc)
 status=0
+# A compiler cache, where the machine has one, spares rebuilding what did not change.
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 
 echo "== native build (ASan + UBSan)"
-cmake --preset native-asan >/dev/null
+cmake --preset native-asan "${launcher[@]}" >/dev/null
 cmake --build build/native-asan -j"$jobs"
 
 echo "== native tests"
@@ -31,7 +34,7 @@ echo "== fuzz targets, ${FUZZ_SECONDS:-30} s each (long runs: scripts/fuzz.sh SE
 scripts/fuzz.sh "${FUZZ_SECONDS:-30}" || status=1
 
 echo "== Windows cross build"
-cmake --preset windows >/dev/null
+cmake --preset windows "${launcher[@]}" >/dev/null
 cmake --build build/windows -j"$jobs"
 
 if [ -x scripts/wine-tests.sh ]; then

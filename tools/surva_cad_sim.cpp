@@ -46,6 +46,7 @@
 #include "win32/com_ptr.h"
 #include "win32/dispatch_adapter.h"
 #include "win32/dispatch_names.h"
+#include "win32/offscreen_paint.h"
 #include "win32/dispatch_type_info.h"
 #include "win32/services.h"
 #include "win32/wide.h"
@@ -434,22 +435,11 @@ void paintStrip(HDC dc, const RECT& client, const sim::DrawingView& view) {
 }
 
 void paint(HWND hwnd) {
-  PAINTSTRUCT ps;
-  HDC target = BeginPaint(hwnd, &ps);
-  RECT client;
-  GetClientRect(hwnd, &client);
-  // Drawn off screen first, so that panning does not flicker.
-  HDC dc = CreateCompatibleDC(target);
-  HBITMAP bitmap = CreateCompatibleBitmap(target, std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1));
-  HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-  sim::DrawingView view = currentView(hwnd);
-  paintDrawing(dc, drawingRect(hwnd), view);
-  paintStrip(dc, client, view);
-  BitBlt(target, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
-  SelectObject(dc, oldBitmap);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  EndPaint(hwnd, &ps);
+  win32::paintOffscreen(hwnd, [hwnd](HDC dc, const RECT& client) {
+    sim::DrawingView view = currentView(hwnd);
+    paintDrawing(dc, drawingRect(hwnd), view);
+    paintStrip(dc, client, view);
+  });
 }
 
 void deliver(HWND hwnd, sim::UserAction action) {
@@ -565,7 +555,6 @@ bool pumpOne(SimHost& host) {
 bool waitForPerson(SimHost& host) {
   if (!canvas.interactive) return false;
   canvas.callWaits = true;
-  canvas.picked.clear();
   // Drivers that play the person see from this property when to act.
   SetPropW(host.window, L"SurvaSimWaits", reinterpret_cast<HANDLE>(1));
   redraw(host.window);
@@ -573,7 +562,6 @@ bool waitForPerson(SimHost& host) {
   while (theCad->user().empty() && (alive = pumpOne(host))) {
   }
   canvas.callWaits = false;
-  canvas.picked.clear();
   RemovePropW(host.window, L"SurvaSimWaits");
   redraw(host.window);
   if (!alive) {
@@ -663,6 +651,8 @@ int run(HINSTANCE instance) {
     return 5;
   }
   win32::DispatchAdapter::setAfterInvoke([] {
+    // What a selection picked stays marked until its call returns.
+    if (!canvas.callWaits) canvas.picked.clear();
     if (!refreshPosted && theHost) refreshPosted = PostMessageW(theHost->window, kRefreshMessage, 0, 0);
   });
 

@@ -1,10 +1,17 @@
 // The stand-in spreadsheet as a COM server: its application object in the
 // running object table, a top-level window of the spreadsheet's class
-// "XLMAIN" showing the active sheet and its selection, and "Sim" members
-// through which tests fill cells, switch sheets, script faults and count
-// the calls that reached it.
+// "XLMAIN" showing the active sheet as a grid with its selection, and "Sim"
+// members through which tests fill cells, switch sheets, script faults and
+// count the calls that reached it.
 //
-//   surva_sheet_sim [--progid P] [--register] [--no-object] [--no-workbook] [--ready-event E]
+//   surva_sheet_sim [--progid P] [--register] [--no-object] [--no-workbook] [--open F.csv]
+//                   [--ready-event E]
+//
+// A person edits it as a spreadsheet: click a cell, a row or a column
+// header to select; type, F2 or a double click to edit (Enter or Tab keeps,
+// Esc drops); arrows move; Delete empties; Ctrl+O opens a CSV file into the
+// active sheet and Ctrl+S saves it as one (Shift_JIS, CR LF). --open shows
+// a CSV file at start.
 //
 // --register registers P (default Excel.Application) while the server runs
 // and removes it at exit. It refuses a ProgID that already names another
@@ -12,15 +19,21 @@
 // to the real spreadsheet. --no-object shows the window only (the object is
 // not in the running object table).
 #include <windows.h>
+#include <commdlg.h>
 #include <objbase.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "platform/automation.h"
+#include "platform/text_file.h"
+#include "sim/sheet_csv.h"
 #include "sim/sheet_dump.h"
+#include "sim/sheet_grid.h"
 #include "sim/sheet_objects.h"
 #include "text/error.h"
 #include "text/number.h"
@@ -30,6 +43,10 @@
 #include "win32/com_ptr.h"
 #include "win32/dispatch_adapter.h"
 #include "win32/dispatch_names.h"
+#include "win32/ansi_codec.h"
+#include "win32/dispatch_type_info.h"
+#include "win32/files.h"
+#include "win32/offscreen_paint.h"
 #include "win32/wide.h"
 
 using namespace surva;
@@ -49,6 +66,7 @@ struct Options {
   bool registerWhileRunning = false;
   bool noObject = false;
   bool noWorkbook = false;
+  u16 open;  // a CSV file shown in the active sheet at start
   u16 readyEvent;
 };
 
@@ -64,6 +82,7 @@ std::optional<Options> parseOptions() {
     else if (a == u"--register") o.registerWhileRunning = true;
     else if (a == u"--no-object") o.noObject = true;
     else if (a == u"--no-workbook") o.noWorkbook = true;
+    else if (a == u"--open" && hasValue) o.open = win32::fromWideZ(argv[++i]);
     else if (a == u"--ready-event" && hasValue) o.readyEvent = win32::fromWideZ(argv[++i]);
     else if (text::equalsIgnoreAsciiCase(a, u"-Embedding") || text::equalsIgnoreAsciiCase(a, u"/Embedding")) {
     } else ok = false;
@@ -104,6 +123,7 @@ class SheetHost : public platform::Object {
   }
 
   u16 listing() { return sim::dumpActiveSheet(*sheet_); }
+  sim::Spreadsheet& spreadsheet() { return *sheet_; }
 
  private:
   sim::Worksheet& active() {
@@ -118,7 +138,8 @@ class SheetHost : public platform::Object {
   // SimSelection([sheet]): "B4" of the active sheet or of sheet n of the
   // active workbook; SimAddSheet(name[, chart]); SimActivate(book, sheet);
   // SimCloseBooks; SimFail(member, times, skip); SimCloseAfter(calls);
-  // SimCallCount([member]); SimGetIDsOfNamesCount; SimRanges (made/released);
+  // SimCallCount([member]); SimGetIDsOfNamesCount; SimTypeInfoCount;
+  // SimRanges (made/released);
   // SimCalls (one line each); SimResetCounts; SimQuit.
   std::optional<Variant> own(u16view m, const VariantArray& args) {
     if (m.size() < 3 || !is(m.substr(0, 3), u"Sim")) return std::nullopt;
@@ -148,11 +169,15 @@ class SheetHost : public platform::Object {
       std::size_t n = args.empty() ? sheet_->calls().records().size() : sheet_->calls().count(argAt(args, 0).toText());
       return Variant(static_cast<std::int32_t>(n));
     } else if (is(m, u"SimGetIDsOfNamesCount")) return Variant(static_cast<std::int32_t>(names.lookups()));
+    else if (is(m, u"SimTypeInfoCount")) {
+      return Variant(static_cast<std::int32_t>(win32::dispatch_types::typeInfoRequests()));
+    }
     else if (is(m, u"SimRanges")) {
       return Variant(VariantArray{Variant(static_cast<std::int32_t>(sheet_->rangesMade)),
                                   Variant(static_cast<std::int32_t>(sheet_->rangesReleased))});
     } else if (is(m, u"SimResetCounts")) {
       names.resetLookups();
+      win32::dispatch_types::typeInfoRequests() = 0;
       sheet_->calls().clear();
       sheet_->rangesMade = sheet_->rangesReleased = 0;
     } else if (is(m, u"SimListing")) return Variant(listing());
@@ -177,37 +202,275 @@ class SheetHost : public platform::Object {
 };
 
 SheetHost* theHost = nullptr;
-HWND theList = nullptr;
 bool refreshPending = false;
 
-void refreshListing() {
-  refreshPending = false;
-  if (!theHost || !theList) return;
-  u16 text = theHost->listing();
-  SendMessageW(theList, WM_SETREDRAW, FALSE, 0);
-  SendMessageW(theList, LB_RESETCONTENT, 0, 0);
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find(u'\n', start);
-    if (end == u16::npos) end = text.size();
-    u16 line = text.substr(start, end - start);
-    SendMessageW(theList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win32::wideOf(line)));
-    start = end + 1;
+// --- the window: the active sheet as a grid ---------------------------------
+
+sim::SheetGrid grid;
+HWND theEditor = nullptr;  // the in-place editor while a cell is edited
+sim::GridCell editing;
+WNDPROC editorProc = nullptr;
+std::optional<sim::SheetRange> lastShownSelection;
+win32::Win32FileSystem files;
+win32::AnsiCodePage codec;
+
+sim::Worksheet* shownSheet() { return theHost ? theHost->spreadsheet().activeSheet() : nullptr; }
+
+void redraw() {
+  if (theHost) InvalidateRect(theHost->window, nullptr, FALSE);
+}
+
+bool selected(const sim::SheetRange& s, int row, int col) {
+  switch (s.kind) {
+    case sim::SheetRange::Kind::Cell: return s.row == row && s.col == col;
+    case sim::SheetRange::Kind::Row: return s.row == row;
+    case sim::SheetRange::Kind::Column: return s.col == col;
   }
-  SendMessageW(theList, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(theList, nullptr, TRUE);
+  return false;
+}
+
+void paintGrid(HDC dc, const RECT& client) {
+  FillRect(dc, &client, reinterpret_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  sim::Worksheet* ws = shownSheet();
+  static HFONT font = CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0,
+                                  L"MS PGothic");
+  HGDIOBJ oldFont = SelectObject(dc, font);
+  SetBkMode(dc, TRANSPARENT);
+  HBRUSH header = CreateSolidBrush(RGB(236, 236, 236));
+  HBRUSH highlight = CreateSolidBrush(RGB(204, 224, 255));
+  HPEN line = CreatePen(PS_SOLID, 1, RGB(212, 212, 212));
+  HGDIOBJ oldPen = SelectObject(dc, line);
+  int rows = grid.visibleRows(), cols = grid.visibleCols();
+  for (int r = 0; r <= rows; ++r) {
+    for (int c = 0; c <= cols; ++c) {
+      sim::GridCell cell{r == 0 ? 0 : grid.firstRow() + r - 1, c == 0 ? 0 : grid.firstCol() + c - 1};
+      sim::PixelRect p = grid.cellRect(cell);
+      RECT rc{p.left, p.top, p.right, p.bottom};
+      u16 text;
+      UINT align = DT_LEFT;
+      if (cell.row == 0 || cell.col == 0) {
+        FillRect(dc, &rc, header);
+        text = cell.row == 0 && cell.col > 0 ? sim::columnName(cell.col)
+               : cell.col == 0 && cell.row > 0 ? text::intToText(cell.row)
+                                               : u16();
+        align = DT_CENTER;
+      } else if (ws) {
+        if (selected(ws->selection, cell.row, cell.col)) FillRect(dc, &rc, highlight);
+        const Variant& v = ws->cell(cell.row, cell.col);
+        text = sim::cellText(v);
+        if (v.kind() != Variant::Kind::Text) align = DT_RIGHT;
+      }
+      MoveToEx(dc, rc.right - 1, rc.top, nullptr);
+      LineTo(dc, rc.right - 1, rc.bottom - 1);
+      LineTo(dc, rc.left - 1, rc.bottom - 1);
+      RECT inner{rc.left + 3, rc.top, rc.right - 4, rc.bottom};
+      DrawTextW(dc, win32::wideOf(text), static_cast<int>(text.size()), &inner,
+                align | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    }
+  }
+  SelectObject(dc, oldPen);
+  SelectObject(dc, oldFont);
+  DeleteObject(line);
+  DeleteObject(header);
+  DeleteObject(highlight);
+}
+
+void paint(HWND hwnd) { win32::paintOffscreen(hwnd, paintGrid); }
+
+void select(sim::SheetRange r) {
+  sim::Worksheet* ws = shownSheet();
+  if (!ws) return;
+  ws->selection = r;
+  grid.reveal(r);
+  lastShownSelection = r;
+  redraw();
+}
+
+void moveBy(int rows, int cols) {
+  sim::Worksheet* ws = shownSheet();
+  if (!ws) return;
+  sim::SheetRange s = ws->selection;
+  int row = s.kind == sim::SheetRange::Kind::Column ? grid.firstRow() : s.row;
+  int col = s.kind == sim::SheetRange::Kind::Row ? grid.firstCol() : s.col;
+  select({sim::SheetRange::Kind::Cell, std::clamp(row + rows, 1, sim::kSheetRows),
+          std::clamp(col + cols, 1, sim::kSheetCols)});
+}
+
+void endEdit(bool keep) {
+  if (!theEditor) return;
+  HWND editor = theEditor;
+  theEditor = nullptr;
+  if (keep) {
+    if (sim::Worksheet* ws = shownSheet()) {
+      int n = GetWindowTextLengthW(editor);
+      std::wstring typed(static_cast<std::size_t>(n) + 1, L'\0');
+      GetWindowTextW(editor, typed.data(), n + 1);
+      typed.resize(static_cast<std::size_t>(n));
+      ws->enter(editing.row, editing.col, win32::fromWideZ(typed.c_str()));
+    }
+  }
+  DestroyWindow(editor);
+  if (theHost) SetFocus(theHost->window);
+  redraw();
+}
+
+LRESULT CALLBACK editorWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_KEYDOWN && (wp == VK_RETURN || wp == VK_TAB)) {
+    endEdit(true);
+    moveBy(wp == VK_RETURN ? 1 : 0, wp == VK_TAB ? 1 : 0);
+    return 0;
+  }
+  if (msg == WM_KEYDOWN && wp == VK_ESCAPE) {
+    endEdit(false);
+    return 0;
+  }
+  if (msg == WM_CHAR && (wp == L'\r' || wp == L'\t' || wp == 27)) return 0;
+  if (msg == WM_KILLFOCUS && theEditor == hwnd) {
+    endEdit(true);
+    return 0;
+  }
+  return CallWindowProcW(editorProc, hwnd, msg, wp, lp);
+}
+
+// Edits the selected cell in place, starting from its value or from the
+// first character the user typed.
+void beginEdit(std::optional<wchar_t> first) {
+  sim::Worksheet* ws = shownSheet();
+  if (!ws || theEditor || ws->selection.kind != sim::SheetRange::Kind::Cell) return;
+  editing = {ws->selection.row, ws->selection.col};
+  grid.reveal(ws->selection);
+  sim::PixelRect p = grid.cellRect(editing);
+  u16 start = first ? u16(1, static_cast<char16_t>(*first)) : sim::cellText(ws->cell(editing.row, editing.col));
+  theEditor = CreateWindowExW(0, L"EDIT", win32::wideOf(start), WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL,
+                              p.left, p.top, p.right - p.left, p.bottom - p.top, theHost->window, nullptr, nullptr,
+                              nullptr);
+  if (!theEditor) return;
+  SendMessageW(theEditor, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  editorProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(theEditor, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editorWindowProc)));
+  SetFocus(theEditor);
+  SendMessageW(theEditor, EM_SETSEL, start.size(), start.size());
+}
+
+void updateTitle() {
+  if (!theHost) return;
+  auto& sheet = theHost->spreadsheet();
+  u16 title = u"SurvaSim Excel";
+  if (auto* book = sheet.activeBook()) {
+    title += u" - " + book->name;
+    if (auto* ws = sheet.activeSheet()) title += u" [" + ws->name + u"]";
+  }
+  SetWindowTextW(theHost->window, win32::wideOf(title));
+}
+
+// Opens a CSV file into the active sheet; the workbook takes the file's name.
+bool openCsv(const u16& path) {
+  sim::Worksheet* ws = shownSheet();
+  std::optional<platform::TextFileContent> content;
+  try {
+    content = platform::readTextFile(files, codec, path);
+  } catch (const std::exception&) {
+  }
+  if (!ws || !content) {
+    u16 message = u"ファイルを開けません: " + path;
+    MessageBoxW(theHost->window, win32::wideOf(message), L"SurvaSim Excel", MB_ICONERROR);
+    return false;
+  }
+  sim::readCsv(*ws, content->lines);
+  auto slash = path.find_last_of(u"\\/");
+  theHost->spreadsheet().activeBook()->name = slash == u16::npos ? path : path.substr(slash + 1);
+  updateTitle();
+  redraw();
+  return true;
+}
+
+void saveCsv(const u16& path) {
+  sim::Worksheet* ws = shownSheet();
+  if (!ws) return;
+  try {
+    platform::writeTextFile(files, codec, path, sim::csvLines(*ws));
+  } catch (const std::exception& e) {
+    u16 message = u"保存できません: " + path + u"\n" + text::fromUtf8(e.what());
+    MessageBoxW(theHost->window, win32::wideOf(message), L"SurvaSim Excel", MB_ICONERROR);
+  }
+}
+
+std::optional<u16> askFile(bool save) {
+  std::vector<wchar_t> name(32768, L'\0');
+  OPENFILENAMEW ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = theHost->window;
+  ofn.lpstrFilter = L"CSV (*.csv)\0*.csv\0*.*\0*.*\0";
+  ofn.lpstrFile = name.data();
+  ofn.nMaxFile = static_cast<DWORD>(name.size());
+  ofn.lpstrDefExt = L"csv";
+  ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+  if (!(save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn))) return std::nullopt;
+  return win32::fromWideZ(name.data());
+}
+
+void refresh() {
+  refreshPending = false;
+  // A selection made by the program scrolls into view, as it does in a spreadsheet.
+  if (sim::Worksheet* ws = shownSheet(); ws && ws->selection != lastShownSelection) {
+    grid.reveal(ws->selection);
+    lastShownSelection = ws->selection;
+  }
+  updateTitle();
+  redraw();
 }
 
 LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
+    case WM_PAINT: paint(hwnd); return 0;
+    case WM_ERASEBKGND: return 1;
     case WM_SIZE:
-      if (theList) MoveWindow(theList, 0, 0, LOWORD(lp), HIWORD(lp), TRUE);
+      grid.resize(LOWORD(lp), HIWORD(lp));
+      redraw();
       return 0;
     case WM_TIMER:
       if (wp == kRefreshTimer) {
         KillTimer(hwnd, kRefreshTimer);
-        refreshListing();
+        refresh();
       }
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+      endEdit(true);
+      SetFocus(hwnd);
+      auto at = grid.cellAt(static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
+      if (!at || (at->row == 0 && at->col == 0)) return 0;
+      using K = sim::SheetRange::Kind;
+      if (at->row == 0) select({K::Column, 1, at->col});
+      else if (at->col == 0) select({K::Row, at->row, 1});
+      else select({K::Cell, at->row, at->col});
+      if (msg == WM_LBUTTONDBLCLK) beginEdit(std::nullopt);
+      return 0;
+    }
+    case WM_MOUSEWHEEL:
+      grid.scrollBy(GET_WHEEL_DELTA_WPARAM(wp) > 0 ? -3 : 3, 0);
+      redraw();
+      return 0;
+    case WM_KEYDOWN: {
+      bool ctrl = GetKeyState(VK_CONTROL) < 0;
+      if (ctrl && wp == 'O') {
+        if (auto path = askFile(false)) openCsv(*path);
+      } else if (ctrl && wp == 'S') {
+        if (auto path = askFile(true)) saveCsv(*path);
+      } else if (wp == VK_UP) moveBy(-1, 0);
+      else if (wp == VK_DOWN || wp == VK_RETURN) moveBy(1, 0);
+      else if (wp == VK_LEFT) moveBy(0, -1);
+      else if (wp == VK_RIGHT || wp == VK_TAB) moveBy(0, 1);
+      else if (wp == VK_F2) beginEdit(std::nullopt);
+      else if (wp == VK_DELETE) {
+        if (sim::Worksheet* ws = shownSheet(); ws && ws->selection.kind == sim::SheetRange::Kind::Cell)
+          ws->enter(ws->selection.row, ws->selection.col, u16());
+        redraw();
+      }
+      return 0;
+    }
+    case WM_CHAR:
+      if (wp >= 0x20 && GetKeyState(VK_CONTROL) >= 0) beginEdit(static_cast<wchar_t>(wp));
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
@@ -219,17 +482,16 @@ LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 HWND createWindow(HINSTANCE instance) {
   WNDCLASSW wc{};
+  wc.style = CS_DBLCLKS;
   wc.lpfnWndProc = windowProc;
   wc.hInstance = instance;
   wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   wc.lpszClassName = kWindowClass;
   RegisterClassW(&wc);
-  HWND hwnd = CreateWindowExW(0, kWindowClass, L"SurvaSim Excel", WS_OVERLAPPEDWINDOW, 80, 80, 640, 480, nullptr,
+  // Below Surva, which the sample settings place at the screen's left edge.
+  HWND hwnd = CreateWindowExW(0, kWindowClass, L"SurvaSim Excel", WS_OVERLAPPEDWINDOW, 0, 500, 640, 400, nullptr,
                               nullptr, instance, nullptr);
   if (!hwnd) return nullptr;
-  theList = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, 0, 0, 640,
-                            480, hwnd, nullptr, instance, nullptr);
   ShowWindow(hwnd, SW_SHOWNORMAL);
   return hwnd;
 }
@@ -251,7 +513,8 @@ void signalReady(const u16& name) {
 int run(HINSTANCE instance) {
   auto options = parseOptions();
   if (!options) {
-    report(u"使い方: surva_sheet_sim [--progid P] [--register] [--no-object] [--no-workbook] [--ready-event E]");
+    report(u"使い方: surva_sheet_sim [--progid P] [--register] [--no-object] [--no-workbook] [--open F.csv] "
+           u"[--ready-event E]");
     return 2;
   }
   const u16 classId = win32::fromWideZ(kClassIdText);
@@ -289,7 +552,8 @@ int run(HINSTANCE instance) {
   win32::DispatchAdapter::setAfterInvoke([] {
     if (!refreshPending && theHost) refreshPending = SetTimer(theHost->window, kRefreshTimer, 100, nullptr) != 0;
   });
-  refreshListing();
+  if (!options->open.empty() && !openCsv(options->open)) return 7;
+  refresh();
 
   CLSID clsid;
   CLSIDFromString(kClassIdText, &clsid);

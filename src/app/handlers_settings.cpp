@@ -72,7 +72,15 @@ void MainForm::FormCreate() {
     }
   });
 
-  WindowPosition at = placeWindow(ini, services.screen->primarySize(), {outerWidth(), outerHeight()});
+  // One unit system: screen pixels, the window's size at the primary
+  // monitor's DPI with the frame the system draws there.
+  platform::Size outer;
+  outerSizeOnPrimary(outer.width, outer.height);
+  const platform::Size screen = services.screen->primarySize();
+  WindowPosition at = placeWindow(ini, screen, outer);
+  // A place on a monitor that is gone (a stored position far left or above)
+  // would hide the window: it starts centred instead.
+  if (!services.screen->showsPartOf(at.left, at.top, outer)) at = placeWindow(IniFile(), screen, outer);
   moveTo(at.left, at.top);
 
   // Rules that follow particular settings as they are read; check boxes that

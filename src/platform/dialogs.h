@@ -44,7 +44,13 @@ struct Size {
 class Screen {
  public:
   virtual ~Screen() = default;
+  // The primary monitor, in screen pixels.
   virtual Size primarySize() = 0;
+  // Whether some monitor shows part of this rectangle (screen pixels).
+  virtual bool showsPartOf(int left, int top, Size size) {
+    const Size screen = primarySize();
+    return left < screen.width && top < screen.height && left + size.width > 0 && top + size.height > 0;
+  }
 };
 
 }  // namespace surva::platform

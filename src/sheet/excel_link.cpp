@@ -6,12 +6,6 @@ namespace surva::sheet {
 
 using text::u16;
 
-platform::ObjectPtr requireObject(const platform::Variant& v) {
-  platform::ObjectPtr o = v.toObject();
-  if (!o) throw platform::AutomationError(u"オブジェクトがありません");
-  return o;
-}
-
 bool GetExcelApp(ExcelLink& link) {
   auto& at = link.at;
   at.EXcelHandle = link.services.windows->findWindow(kExcelWindowClass, u"");
@@ -25,12 +19,14 @@ bool GetExcelApp(ExcelLink& link) {
     if (!app) throw platform::AutomationError(u"実行中のオブジェクトがありません");
     at.MSExcel = app;
     at.WorkBook = at.MSExcel->get(u"ActiveWorkBook").toObject();
-    const u16 bookName = requireObject(at.WorkBook)->get(u"Name").toText();
+    const u16 bookName = at.WorkBook->get(u"Name").toText();
     link.setCaption(link.appTitle + u" - " + bookName);
     at.WorkSheet = at.WorkBook->get(u"ActiveSheet").toObject();
-    const u16 sheetName = requireObject(at.WorkSheet)->get(u"Name").toText();
+    const u16 sheetName = at.WorkSheet->get(u"Name").toText();
     // A chart sheet has no cells: no sheet to use, as when none is active.
-    if (at.WorkSheet->get(u"Type").toInt() != kXlWorksheet) throw platform::AutomationError(u"ワークシートではありません");
+    if (at.WorkSheet->get(u"Type").toInt() != kXlWorksheet) {
+      throw platform::AutomationError(u"ワークシートではありません");
+    }
     link.setCaption(link.appTitle + u" [ " + sheetName + u" ] ");
   } catch (const std::exception&) {
     at.EXcelHandle = 0;
@@ -42,9 +38,9 @@ namespace {
 
 void selectWhole(ExcelLink& link, const char16_t* member, std::int32_t index) {
   auto& at = link.at;
-  if (at.EXcelHandle == 0) return;
+  if (at.EXcelHandle == 0 || !at.WorkSheet) return;
   try {
-    requireObject(requireObject(at.WorkSheet)->get(member, {platform::Variant(index)}))->call(u"Select");
+    at.WorkSheet->get(member, {platform::Variant(index)}).toObject()->call(u"Select");
     link.services.windows->setForegroundWindow(at.EXcelHandle);
   } catch (const std::exception&) {
   }

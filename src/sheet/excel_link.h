@@ -29,7 +29,8 @@ struct ExcelLink {
 };
 
 // Finds the spreadsheet's window and attaches to its active workbook and
-// sheet; the caption then names the sheet. Every failure is silent and
+// sheet (objects it returns are never null: an automation read that
+// returns nothing fails); the caption then names the sheet. Every failure is silent and
 // leaves EXcelHandle 0; an active sheet that is not a worksheet (a chart
 // sheet) fails too. True when attached.
 bool GetExcelApp(ExcelLink& link);
@@ -40,9 +41,5 @@ bool GetExcelApp(ExcelLink& link);
 void ExcelRowSelect(ExcelLink& link, std::int32_t n);
 // Selects column c (A = 1) of the sheet active now: always attaches first.
 void ExcelColSelect(ExcelLink& link, std::int32_t c);
-
-// An object an automation call returned; a null one fails ("オブジェクトが
-// ありません").
-platform::ObjectPtr requireObject(const platform::Variant& v);
 
 }  // namespace surva::sheet

@@ -7,7 +7,7 @@ ReadEnd ReadList(ExcelLink& link, ui::TextGrid& list, const SheetColumns& column
   if (!GetExcelApp(link)) return ReadEnd::NotAttached;
   ui::TextGrid::BatchUpdate batch(list);
   list.setRowCount(list.fixedRows());
-  platform::Object& sheet = *requireObject(link.at.WorkSheet);
+  platform::Object& sheet = *link.at.WorkSheet;
   int kept = 0;  // data rows read completely
   try {
     for (std::int32_t row = columns.startRow;; ++row) {
@@ -18,7 +18,7 @@ ReadEnd ReadList(ExcelLink& link, ui::TextGrid& list, const SheetColumns& column
         if (col <= 0) continue;
         const platform::VariantArray at{platform::Variant(row), platform::Variant(col)};
         // One range serves both calls: each call crosses to the other process.
-        platform::ObjectPtr cell = requireObject(sheet.get(u"Cells", at));
+        platform::ObjectPtr cell = sheet.get(u"Cells", at).toObject();
         cell->call(u"Select");
         text::u16 t = CellText(cell->get(u"Value"));
         if (!t.empty()) {

@@ -5,7 +5,7 @@ namespace surva::sheet {
 void WriteList(ExcelLink& link, const ui::TextGrid& list, const SheetColumns& columns) {
   if (!GetExcelApp(link)) return;
   if (list.dataRowCount() <= 0) return;
-  platform::Object& sheet = *requireObject(link.at.WorkSheet);
+  platform::Object& sheet = *link.at.WorkSheet;
   for (int r = 1; r <= list.dataRowCount(); ++r) {
     const std::int32_t row = columns.startRow + r - 1;
     const int listRow = list.fixedRows() + r - 1;
@@ -13,7 +13,7 @@ void WriteList(ExcelLink& link, const ui::TextGrid& list, const SheetColumns& co
       const std::int32_t col = columns.fields[field];
       if (col <= 0) continue;
       const platform::VariantArray at{platform::Variant(row), platform::Variant(col)};
-      platform::ObjectPtr cell = requireObject(sheet.get(u"Cells", at));
+      platform::ObjectPtr cell = sheet.get(u"Cells", at).toObject();
       cell->call(u"Select");
       const text::u16& t = list.cell(field, listRow);
       if (!t.empty()) cell->put(u"Value", platform::Variant(t));

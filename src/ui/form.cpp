@@ -40,6 +40,17 @@ void Form::setFrameSize(int extraWidth, int extraHeight) {
   frameHeight_ = extraHeight;
 }
 
+void Backend::outerSizeOnPrimary(const Form& form, int& width, int& height) {
+  width = form.outerWidth();
+  height = form.outerHeight();
+}
+
+void Form::outerSizeOnPrimary(int& width, int& height) const {
+  width = outerWidth();
+  height = outerHeight();
+  if (Backend* b = backend()) b->outerSizeOnPrimary(*this, width, height);
+}
+
 void Form::moveTo(int left, int top) {
   Rect r = bounds();
   r.left = left;

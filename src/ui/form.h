@@ -50,8 +50,8 @@ class Form : public Control {
   }
 
   // The caption is Control::text().
-  // bounds(): left/top of the window on the screen, width/height of its
-  // client area.
+  // bounds(): left/top of the window on the screen in screen pixels,
+  // width/height of its client area in layout pixels (96 DPI).
   int clientWidth() const { return bounds().width; }
   int clientHeight() const { return bounds().height; }
   // Outer size: client plus the frame (caption and borders). The backend
@@ -59,6 +59,9 @@ class Form : public Control {
   int outerWidth() const { return clientWidth() + frameWidth_; }
   int outerHeight() const { return clientHeight() + frameHeight_; }
   void setFrameSize(int extraWidth, int extraHeight);
+  // The outer size in screen pixels on the primary monitor, from the
+  // backend (Backend::outerSizeOnPrimary).
+  void outerSizeOnPrimary(int& width, int& height) const;
   void moveTo(int left, int top);
 
   BorderStyle borderStyle() const { return borderStyle_; }

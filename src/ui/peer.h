@@ -91,6 +91,11 @@ class Backend {
   virtual void show(Form& form) = 0;
   // Lets pending window messages through (repaint during a long command).
   virtual void processMessages() = 0;
+  // The outer size of the form's window on the primary monitor, in screen
+  // pixels: its client area at that monitor's DPI and the frame the system
+  // draws there. The default has no monitor: layout pixels and the form's
+  // frame estimate.
+  virtual void outerSizeOnPrimary(const Form& form, int& width, int& height);
 };
 
 }  // namespace surva::ui

@@ -291,6 +291,14 @@ void Win32Backend::show(ui::Form& form) {
   if (FormPeer* p = formPeer(form)) p->showWindow();
 }
 
+void Win32Backend::outerSizeOnPrimary(const ui::Form& form, int& width, int& height) {
+  UINT dpi = primaryMonitorDpi();
+  RECT r{0, 0, scaled(form.clientWidth(), dpi), scaled(form.clientHeight(), dpi)};
+  adjustWindowRect(r, FormPeer::styleOf(form), FormPeer::exStyleOf(form), dpi);
+  width = r.right - r.left;
+  height = r.bottom - r.top;
+}
+
 void Win32Backend::formHidden(ui::Form& form) {
   if (&form == main_) PostQuitMessage(0);
 }

@@ -82,6 +82,7 @@ class Win32Backend : public ui::Backend {
   ui::ModalResult showModal(ui::Form& form) override;
   void show(ui::Form& form) override;
   void processMessages() override;
+  void outerSizeOnPrimary(const ui::Form& form, int& width, int& height) override;
 
   // The message loop of the program; returns when the main window closes.
   int run();

@@ -247,26 +247,32 @@ class EditPeer : public SimplePeer {
     applying_ = true;
     create(L"EDIT", ES_AUTOHSCROLL | align | (c.readOnly() ? ES_READONLY : 0), WS_EX_CLIENTEDGE);
     applying_ = false;
-    // Plain ASCII fields: no input method context, so the IME stays off.
-    if (c.imeOff()) ImmAssociateContextEx(hwnd(), nullptr, 0);
   }
   void command(WORD code) override {
     if (code == EN_CHANGE && !applying_) edit_.setText(text::fromWide(windowText(hwnd())));
+  }
+  bool handle(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override {
+    if (msg == WM_SETFOCUS && edit_.imeOff()) switchImeOff();
+    return SimplePeer::handle(msg, wp, lp, result);
   }
 
  protected:
   void onProperty(ui::Property what) override {
     if (what == ui::Property::ReadOnly) SendMessageW(hwnd(), EM_SETREADONLY, edit_.readOnly(), 0);
-    if (what == ui::Property::ImeMode) {
-      if (edit_.imeOff())
-        ImmAssociateContextEx(hwnd(), nullptr, 0);
-      else
-        ImmAssociateContextEx(hwnd(), nullptr, IACE_DEFAULT);
-    }
+    if (what == ui::Property::ImeMode && edit_.imeOff() && GetFocus() == hwnd()) switchImeOff();
     if (what == ui::Property::Enabled) InvalidateRect(hwnd(), nullptr, TRUE);
   }
 
  private:
+  // Plain ASCII fields: the input method is switched off as the field gets
+  // the focus, and stays there for the user to switch on.
+  void switchImeOff() {
+    if (HIMC ime = ImmGetContext(hwnd())) {
+      ImmSetOpenStatus(ime, FALSE);
+      ImmReleaseContext(hwnd(), ime);
+    }
+  }
+
   ui::Edit& edit_;
 };
 

@@ -150,4 +150,9 @@ platform::Size Win32Screen::primarySize() {
   return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
+bool Win32Screen::showsPartOf(int left, int top, platform::Size size) {
+  RECT r{left, top, left + size.width, top + size.height};
+  return MonitorFromRect(&r, MONITOR_DEFAULTTONULL) != nullptr;
+}
+
 }  // namespace surva::win32

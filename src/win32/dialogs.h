@@ -41,6 +41,7 @@ class Win32Clipboard : public platform::Clipboard {
 class Win32Screen : public platform::Screen {
  public:
   platform::Size primarySize() override;
+  bool showsPartOf(int left, int top, platform::Size size) override;
 };
 
 }  // namespace surva::win32

@@ -32,6 +32,19 @@ UINT systemDpi() {
   return dpi ? dpi : 96;
 }
 
+UINT primaryMonitorDpi() {
+  using GetForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+  static HMODULE shcore = LoadLibraryW(L"shcore.dll");
+  static auto get =
+      shcore ? reinterpret_cast<GetForMonitor>(reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor")))
+             : nullptr;
+  UINT x = 0, y = 0;
+  if (get && SUCCEEDED(get(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), 0 /* MDT_EFFECTIVE_DPI */, &x, &y)) &&
+      x)
+    return x;
+  return systemDpi();
+}
+
 UINT dpiOfWindow(HWND w) {
   using GetForWindow = UINT(WINAPI*)(HWND);
   static auto get = user32<GetForWindow>("GetDpiForWindow");

@@ -12,6 +12,8 @@ namespace surva::win32 {
 void enablePerMonitorDpi();
 UINT dpiOfWindow(HWND w);
 UINT systemDpi();
+// The primary monitor's DPI now (the system DPI may be that of the logon).
+UINT primaryMonitorDpi();
 // AdjustWindowRectEx at the given DPI.
 void adjustWindowRect(RECT& r, DWORD style, DWORD exStyle, UINT dpi);
 

@@ -47,11 +47,14 @@ FormPeer::~FormPeer() {
   if (tooltip_) DestroyWindow(tooltip_);
 }
 
-DWORD FormPeer::style() const {
+DWORD FormPeer::style() const { return styleOf(form_); }
+DWORD FormPeer::exStyle() const { return exStyleOf(form_); }
+
+DWORD FormPeer::styleOf(const ui::Form& form) {
   DWORD s = WS_CAPTION | WS_CLIPCHILDREN;
-  const ui::BorderIcons& icons = form_.borderIcons();
+  const ui::BorderIcons& icons = form.borderIcons();
   if (icons.systemMenu) s |= WS_SYSMENU;
-  switch (form_.borderStyle()) {
+  switch (form.borderStyle()) {
     case ui::BorderStyle::Sizeable:
       s |= WS_THICKFRAME;
       if (icons.minimize) s |= WS_MINIMIZEBOX;
@@ -67,10 +70,10 @@ DWORD FormPeer::style() const {
   return s;
 }
 
-DWORD FormPeer::exStyle() const {
+DWORD FormPeer::exStyleOf(const ui::Form& form) {
   DWORD s = WS_EX_CONTROLPARENT;
-  if (form_.stayOnTop()) s |= WS_EX_TOPMOST;
-  if (form_.borderStyle() == ui::BorderStyle::Dialog) s |= WS_EX_DLGMODALFRAME;
+  if (form.stayOnTop()) s |= WS_EX_TOPMOST;
+  if (form.borderStyle() == ui::BorderStyle::Dialog) s |= WS_EX_DLGMODALFRAME;
   return s;
 }
 
@@ -91,8 +94,8 @@ void FormPeer::place(bool initial) {
   int w = r.right - r.left, h = r.bottom - r.top;
   int x, y;
   if (form_.positionMode() == ui::FormPosition::Designed) {
-    x = scaled(form_.bounds().left, dpi_);
-    y = scaled(form_.bounds().top, dpi_);
+    x = form_.bounds().left;  // screen pixels
+    y = form_.bounds().top;
   } else {
     RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     HWND owner = GetWindow(hwnd(), GW_OWNER);
@@ -214,10 +217,9 @@ bool FormPeer::handle(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
         RECT r;
         GetWindowRect(hwnd(), &r);
         ui::Rect b = form_.bounds();
-        int left = unscaled(r.left, dpi_), top = unscaled(r.top, dpi_);
-        if (b.left != left || b.top != top) {
+        if (b.left != r.left || b.top != r.top) {
           applying_ = true;
-          form_.moveTo(left, top);
+          form_.moveTo(r.left, r.top);
           applying_ = false;
         }
       }

@@ -22,6 +22,10 @@ class FormPeer : public WindowPeer {
   bool handle(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
   void rescale() override;
 
+  // The window styles of a form, also before its window exists.
+  static DWORD styleOf(const ui::Form& form);
+  static DWORD exStyleOf(const ui::Form& form);
+
  protected:
   void onProperty(ui::Property what) override;
   void applyBounds() override;

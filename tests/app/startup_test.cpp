@@ -222,5 +222,25 @@ TEST_F(StartupTest, TheEndOfTheSessionShutsDownOnce) {
   EXPECT_EQ(filter.calls, (std::vector<std::string>{"register", "revoke"}));
 }
 
+TEST_F(StartupTest, PlacementIsInScreenPixelsAtEveryDpi) {
+  for (int dpi : {96, 120, 144, 192}) {
+    backend.dpi = dpi;
+    std::filesystem::remove(dir.path() / "surva.ini");
+    auto p = start();
+    int w = 0, h = 0;
+    p->mainForm().outerSizeOnPrimary(w, h);
+    EXPECT_EQ(w, (p->mainForm().outerWidth() * dpi + 48) / 96);
+    EXPECT_EQ(p->mainForm().bounds().left, (1920 - w) / 2) << dpi;  // centred, whole on the screen
+    EXPECT_EQ(p->mainForm().bounds().top, (1080 - h) / 2) << dpi;
+    write("surva.ini", "[Form]\r\nLeft=5000\r\nTop=5000\r\n");
+    p = start();
+    EXPECT_EQ(p->mainForm().bounds().left + w, 1920) << dpi;
+    EXPECT_EQ(p->mainForm().bounds().top + h, 1080) << dpi;
+    write("surva.ini", "[Form]\r\nLeft=-5000\r\nTop=0\r\n");  // a monitor that is gone
+    p = start();
+    EXPECT_EQ(p->mainForm().bounds().left, (1920 - w) / 2) << dpi;
+  }
+}
+
 }  // namespace
 }  // namespace surva::app::testing

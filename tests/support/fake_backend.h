@@ -41,6 +41,11 @@ class FakeBackend : public ui::Backend {
     return ui::ModalResult::Cancel;
   }
   void show(ui::Form& form) override { shown.push_back(text::toUtf8(form.text())); }
+  // A primary monitor at `dpi`: the form's outer size scaled.
+  void outerSizeOnPrimary(const ui::Form& form, int& width, int& height) override {
+    width = (form.outerWidth() * dpi + 48) / 96;
+    height = (form.outerHeight() * dpi + 48) / 96;
+  }
   void processMessages() override {
     ++pumps;
     if (onProcessMessages) onProcessMessages();
@@ -56,6 +61,7 @@ class FakeBackend : public ui::Backend {
   std::vector<std::string> modalShown;  // captions
   std::vector<std::string> shown;
   int pumps = 0;
+  int dpi = 96;
   std::function<ui::ModalResult(ui::Form&)> onShowModal;
   std::function<void()> onProcessMessages;
 };

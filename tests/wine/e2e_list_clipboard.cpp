@@ -128,7 +128,7 @@ int main() {
     // Ctrl+V in the open editor of the last row pastes rows and grows the list.
     E2E_REQUIRE(e2e::bringToFront(top));
     typeIntoCell(list, 0, 4, L'x');
-    E2E_REQUIRE(putClipboardText(L"P1\t7\r\nP2\t8\r\n"));
+    E2E_REQUIRE(e2e::putClipboardText(L"P1\t7\r\nP2\t8\r\n"));
     e2e::pressWith(VK_CONTROL, 'V');
     E2E_CHECK(e2e::waitUntil([&] { return e2e::gridInfo(list, kGridInfoRowCount) == 6; }, 5000));
     E2E_CHECK_EQ(e2e::gridInfo(list, kGridInfoEditing), 0LL);

@@ -31,6 +31,17 @@ void codePage(const surva::win32::AnsiCodePage& codec) {
             codec.decode(std::string("A\xa0" "B")) == u"A\uF8F0B");  // Windows maps 0xA0 to PUA
   E2E_CHECK(codec.decode(std::string("A\x91")) == u"A\uFFFD");
   E2E_CHECK(codec.decode("") == u"");
+
+  // UTF-8 as the system code page holds every character; only a lone
+  // surrogate is unmappable.
+  surva::win32::AnsiCodePage utf8(CP_UTF8);
+  auto all = utf8.encode(u"測点\u00A5\U0001F600");
+  E2E_CHECK(all.complete());
+  E2E_CHECK(all.bytes == "\xE6\xB8\xAC\xE7\x82\xB9\xC2\xA5\xF0\x9F\x98\x80");
+  E2E_CHECK(utf8.decode(all.bytes) == u"測点\u00A5\U0001F600");
+  auto lone = utf8.encode(u16{u'a', char16_t(0xD800), u'b'});
+  E2E_CHECK_EQ(lone.firstUnmappable, std::size_t{1});
+  E2E_CHECK(lone.bytes == "a?b");
 }
 
 int countFiles(const std::wstring& dir) {

@@ -51,6 +51,12 @@ int main() {
     HWND w = startAndFindWindow(app, exe);
     E2E_REQUIRE(w);
     E2E_CHECK_EQ(e2e::text(w), std::wstring(L"Surva2023"));
+    // The first start centres the window as the system frames it.
+    RECT first{};
+    GetWindowRect(w, &first);
+    const long width = first.right - first.left, height = first.bottom - first.top;
+    E2E_CHECK_EQ(first.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
+    E2E_CHECK_EQ(first.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
     HWND radius = editRightOf(w, L"半径");
     E2E_REQUIRE(radius);
     E2E_CHECK_EQ(e2e::text(radius), std::wstring(L"5.0"));  // the default, not the design's "5"
@@ -82,6 +88,18 @@ int main() {
     E2E_CHECK_EQ(e2e::send(w, WM_QUERYENDSESSION, 0, 0), LRESULT{TRUE});
     e2e::send(w, WM_ENDSESSION, TRUE, 0);
     E2E_CHECK(readAll(ini).find("CIRCLE=6\r\n") != std::string::npos);
+    E2E_CHECK(app.wait().has_value());
+
+    // A stored place far off the screen is pulled back to its edges.
+    std::string moved = readAll(ini);
+    moved.replace(0, moved.find("[Excel]"), "[Form]\r\nLeft=5000\r\nTop=5000\r\n\r\n");
+    std::ofstream(ini.c_str(), std::ios::binary) << moved;
+    w = startAndFindWindow(app, exe);
+    E2E_REQUIRE(w);
+    GetWindowRect(w, &r);
+    E2E_CHECK_EQ(r.right, static_cast<long>(GetSystemMetrics(SM_CXSCREEN)));
+    E2E_CHECK_EQ(r.bottom, static_cast<long>(GetSystemMetrics(SM_CYSCREEN)));
+    e2e::send(w, WM_CLOSE);
     E2E_CHECK(app.wait().has_value());
   });
 }

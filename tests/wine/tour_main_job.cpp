@@ -121,18 +121,30 @@ HWND button(const std::wstring& caption) {
 // Clicks a button as a person does, without waiting for its command to end.
 void press(const std::wstring& caption) { PostMessageW(button(caption), BM_CLICK, 0, 0); }
 
-HWND mainList() { return e2e::grids(survaWindow).at(0); }
+// Found once: looking it up goes through every control of the window.
+HWND mainList() {
+  static HWND list = e2e::grids(survaWindow).at(0);
+  return list;
+}
 
 long long listRows() { return e2e::gridInfo(mainList(), surva::win32::kGridInfoRowCount) - 1; }
 
-// The sample's points as the main list holds them (X east, Y north),
-// pasted into its first row.
+// The sample's points as the main list holds them (X east, Y north).
+struct SamplePoint {
+  const wchar_t *name, *x, *y, *z;
+};
+const SamplePoint kSample[] = {
+    {L"境界-1", L"2020.110", L"1012.345", L"15.200"}, {L"境界-2", L"2035.552", L"1030.870", L"15.620"},
+    {L"境界-3", L"2062.008", L"1025.413", L"16.050"}, {L"境界-4", L"2058.774", L"1003.129", L"15.910"},
+    {L"境界-5", L"2031.245", L"998.502", L"15.400"},  {L"基準-1", L"2010.000", L"985.000", L"14.850"},
+    {L"基準-2", L"2015.750", L"1045.250", L"15.980"}, {L"基準-3", L"2070.300", L"1040.100", L"16.330"},
+};
+
+// The sample pasted into the main list's first row.
 void pasteSample() {
-  e2e::putClipboardText(
-      L"境界-1\t2020.110\t1012.345\t15.200\r\n境界-2\t2035.552\t1030.870\t15.620\r\n"
-      L"境界-3\t2062.008\t1025.413\t16.050\r\n境界-4\t2058.774\t1003.129\t15.910\r\n"
-      L"境界-5\t2031.245\t998.502\t15.400\r\n基準-1\t2010.000\t985.000\t14.850\r\n"
-      L"基準-2\t2015.750\t1045.250\t15.980\r\n基準-3\t2070.300\t1040.100\t16.330\r\n");
+  std::wstring rows;
+  for (const auto& p : kSample) rows += std::wstring(p.name) + L"\t" + p.x + L"\t" + p.y + L"\t" + p.z + L"\r\n";
+  e2e::putClipboardText(rows);
   HWND list = mainList();
   e2e::bringToFront(survaWindow);
   LPARAM firstCell = MAKELPARAM(30, 19 + 9);
@@ -278,7 +290,8 @@ int main(int argc, char** argv) {
     surva::platform::ObjectPtr sheet;
     const std::wstring sheetExe = e2e::toolExe(L"surva_sheet_sim.exe");
     if (e2e::fileExists(sheetExe)) {
-      sheetServer = e2e::startProgram(sheetExe, L"--register");
+      // Holding the sample worksheet, whose first row is the header.
+      sheetServer = e2e::startProgram(sheetExe, L"--register --open \"" + samples + L"survey.csv\"");
       e2e::waitUntil([&] {
         auto id = automation.classFromProgId(u"Excel.Application");
         if (id) sheet = automation.activeObject(*id);
@@ -365,11 +378,15 @@ int main(int argc, char** argv) {
       e2e::settle(cadWindow);
       std::string cadPicture = pictures(stem(tour.number, L"harvest-selecting"));
       PostMessageW(cadWindow, WM_KEYDOWN, VK_RETURN, 0);
-      E2E_CHECK(e2e::waitUntil([] { return !IsIconic(survaWindow) && listRows() == 8; }));
-      // Sorted by station name, each named after the label drawn at it.
-      E2E_CHECK_EQ(e2e::gridCell(mainList(), 0, 1), std::wstring(L"基準-1"));
-      E2E_CHECK_EQ(e2e::gridCell(mainList(), 1, 1), std::wstring(L"2010.000"));
-      E2E_CHECK_EQ(e2e::gridCell(mainList(), 0, 4), std::wstring(L"境界-1"));
+      // The list is rebuilt from what was harvested and sorted by station
+      // name: 基準 comes before 境界. Each point is named after its label.
+      E2E_CHECK(e2e::waitUntil([] { return !IsIconic(survaWindow) && e2e::gridCell(mainList(), 0, 1) == L"基準-1"; }));
+      E2E_CHECK_EQ(listRows(), 8LL);
+      for (const auto& p : kSample) {
+        int row = 1;
+        while (row <= 8 && e2e::gridCell(mainList(), 0, row) != p.name) ++row;
+        E2E_CHECK(row <= 8 && e2e::gridCell(mainList(), 1, row) == p.x && e2e::gridCell(mainList(), 2, row) == p.y);
+      }
       return std::to_string(listRows()) + " points back in the main list with their station names — " + cadPicture +
              ", " + pictures(stem(tour.number, L"harvest"));
     });
@@ -377,10 +394,12 @@ int main(int argc, char** argv) {
     tour.step("write the list to the spreadsheet (Excelへ)", [&] {
       if (!sheet) throw Skip{"no stand-in spreadsheet in this build (tools/surva_sheet_sim)"};
       press(L"Excelへ");
-      E2E_CHECK(e2e::waitUntil([&] {
-        return sheet->call(u"SimCell", {Variant(2), Variant(1)}).toText() == u"基準-1";
-      }));
+      // From row 2 (the sample worksheet's first data row), the list's order.
+      // The sheet held the sample in the file's order; the list comes sorted.
+      E2E_CHECK(e2e::waitUntil([&] { return sheet->call(u"SimCell", {Variant(9), Variant(4)}).toDouble() == 15.4; }));
+      E2E_CHECK_EQ(wide(sheet->call(u"SimCell", {Variant(2), Variant(1)}).toText()), std::wstring(L"基準-1"));
       E2E_CHECK_EQ(wide(sheet->call(u"SimCell", {Variant(9), Variant(1)}).toText()), std::wstring(L"境界-5"));
+      E2E_CHECK_EQ(sheet->call(u"SimCell", {Variant(9), Variant(2)}).toDouble(), 2031.245);
       return "8 rows written to the active sheet from row 2 — " + pictures(stem(tour.number, L"sheet"), true);
     });
 
