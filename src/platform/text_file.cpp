@@ -69,6 +69,15 @@ EncodedText encodeText(const std::vector<text::u16>& lines, TextEncoding encodin
         out.bytes += r.bytes;
         out.bytes += "\r\n";
       }
+      // Code-page text that opens with the bytes of a byte-order mark (0xFF
+      // 0xFE is U+F8F3 U+F8F2 in Windows' CP932) would read back as another
+      // encoding: such lines need a file with a real mark.
+      if (out.complete && (out.bytes.starts_with("\xFF\xFE") || out.bytes.starts_with("\xFE\xFF") ||
+                           out.bytes.starts_with("\xEF\xBB\xBF"))) {
+        out.complete = false;
+        out.badLine = 0;
+        out.badColumn = 0;
+      }
       break;
   }
   return out;

@@ -90,6 +90,9 @@ TEST(TextFile, WritesEachEncodingBackWithCrLf) {
   EXPECT_FALSE(bad.complete);
   EXPECT_EQ(bad.badLine, 1u);
   EXPECT_EQ(bad.badColumn, 1u);
+  // Code-page bytes that look like a byte-order mark would read back as
+  // UTF-16: the writer must choose a file with a real mark instead.
+  EXPECT_FALSE(encodeText({u"\uF8F3\uF8F2!"}, TextEncoding::Ansi, codec()).complete);
 }
 
 TEST(PosixFiles, AtomicWriteReplacesAndAFailedWriteKeepsTheOldFile) {
