@@ -32,7 +32,7 @@ DISPID ComObject::idOf(text::u16view member) {
   return id;
 }
 
-Variant ComObject::invoke(text::u16view member, WORD flags, const VariantArray& args, bool put) {
+Variant ComObject::invoke(text::u16view member, WORD flags, const VariantArray& args, bool put, bool mayRetry) {
   DISPID id = idOf(member);
   InvokeArgs invokeArgs(args);
   if (put) invokeArgs.asPropertyPut();
@@ -41,6 +41,15 @@ Variant ComObject::invoke(text::u16view member, WORD flags, const VariantArray& 
   UINT argError = 0;
   HRESULT hr = dispatch_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, invokeArgs.params(),
                                  put ? nullptr : &result.v, &info, &argError);
+  if (hr == DISP_E_MEMBERNOTFOUND && mayRetry && typeIds_ && cacheNames_) {
+    // An ID shared by type may come from another server of the same type
+    // (the CAD was started again): forget it and ask this server once.
+    auto it = typeIds_->find(text::upperAscii(member));
+    if (it != typeIds_->end() && it->second == id) {
+      typeIds_->erase(it);
+      return invoke(member, flags, args, put, false);
+    }
+  }
   if (FAILED(hr)) throw invokeError(hr, info);
   invokeArgs.writeBack();
   return put ? Variant() : fromVariant(result.v);

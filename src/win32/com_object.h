@@ -29,7 +29,8 @@ class ComObject : public platform::Object {
   // reading thousands of entity properties across processes pays one round
   // trip per read instead of two, and one per entity for its type.
   DISPID idOf(text::u16view member);
-  platform::Variant invoke(text::u16view member, WORD flags, const platform::VariantArray& args, bool put);
+  platform::Variant invoke(text::u16view member, WORD flags, const platform::VariantArray& args, bool put,
+                           bool mayRetry = true);
 
   ComPtr<IDispatch> dispatch_;
   bool cacheNames_;
