@@ -9,4 +9,17 @@ void HandOverToCad(MainWindowState& main, platform::Clock& clock) {
 
 void TakeBackFromCad(MainWindowState& main) { main.restore(); }
 
+HandOverScope::~HandOverScope() {
+  try {
+    takeBack();
+  } catch (...) {
+  }
+}
+
+void HandOverScope::takeBack() {
+  if (!handedOver_) return;
+  handedOver_ = false;
+  TakeBackFromCad(main_);
+}
+
 }  // namespace surva::cad

@@ -17,4 +17,22 @@ class MainWindowState {
 void HandOverToCad(MainWindowState& main, platform::Clock& clock);
 void TakeBackFromCad(MainWindowState& main);
 
+// The screen handed to CAD for a scope: taken back at `takeBack` or, when
+// an error ends the command first, as the scope ends, so that the error is
+// reported over a window the user can see.
+class HandOverScope {
+ public:
+  HandOverScope(MainWindowState& main, platform::Clock& clock) : main_(main) { HandOverToCad(main, clock); }
+  ~HandOverScope();
+  void takeBack();
+  // Leaves the screen with CAD past this scope; the caller takes it back.
+  void keepHandedOver() { handedOver_ = false; }
+  HandOverScope(const HandOverScope&) = delete;
+  HandOverScope& operator=(const HandOverScope&) = delete;
+
+ private:
+  MainWindowState& main_;
+  bool handedOver_ = true;
+};
+
 }  // namespace surva::cad

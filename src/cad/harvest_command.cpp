@@ -36,8 +36,10 @@ class TempSetGuard {
 platform::ObjectPtr prepareSelection(const HarvestContext& c, HarvestWindow& window) {
   const CadSession session = OpenCadSession(c.services, c.targetProgId);
   if (c.ucs) ReadUcsFrame(*session.document, c.store.ucs);
-  HandOverToCad(window, *c.services.clock);
-  return GetTempSelectionSet(*session.document);
+  HandOverScope handOver(window, *c.services.clock);
+  platform::ObjectPtr set = GetTempSelectionSet(*session.document);
+  handOver.keepHandedOver();  // the selection follows
+  return set;
 }
 
 }  // namespace

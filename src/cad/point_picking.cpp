@@ -106,7 +106,7 @@ void PickPointsToList(const platform::Services& services, text::u16view targetPr
   }
   const int firstRow = row;
 
-  HandOverToCad(window, *services.clock);
+  HandOverScope handOver(window, *services.clock);
   services.windows->setForegroundWindow(CadWindow(*session.application));
   const NameParts parts = SplitNameAtNumber(s.nextName);
   std::int64_t n = NameNumber(parts.digits);
@@ -136,7 +136,7 @@ void PickPointsToList(const platform::Services& services, text::u16view targetPr
   }
 
   services.clock->sleep(100);
-  TakeBackFromCad(window);
+  handOver.takeBack();
   finishList(list, row);
 }
 

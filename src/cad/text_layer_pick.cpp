@@ -32,7 +32,7 @@ std::optional<text::u16> PickTextLayer(const platform::Services& services, text:
                                        MainWindowState& window) {
   if (!CheckTargetProgID(*services.automation, *services.dialogs, targetProgId)) return std::nullopt;
   const CadSession session = OpenCadSession(services, targetProgId);
-  HandOverToCad(window, *services.clock);
+  HandOverScope handOver(window, *services.clock);
   const std::int32_t snap = session.document->call(u"GetVariable", {Variant(kSnapMode)}).toInt();
   session.document->call(u"SetVariable", {Variant(kSnapMode), Variant(std::int32_t(0))});
 
@@ -43,7 +43,7 @@ std::optional<text::u16> PickTextLayer(const platform::Services& services, text:
   } catch (const std::exception&) {
     session.document->call(u"SetVariable", {Variant(kSnapMode), Variant(static_cast<std::int16_t>(snap))});
   }
-  TakeBackFromCad(window);
+  handOver.takeBack();
   return layer;
 }
 

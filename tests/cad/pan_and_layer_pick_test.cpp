@@ -67,7 +67,7 @@ TEST_F(PanAndLayerPickTest, TextLayerIsTakenAndSnapComesBackAfterAnyPick) {
   EXPECT_EQ(d.variables().get(u"SNAPMODE")->toInt(), 1);
 }
 
-TEST_F(PanAndLayerPickTest, ASnapModeThatCannotBeRestoredReachesTheErrorReportWithTheWindowDown) {
+TEST_F(PanAndLayerPickTest, ASnapModeThatCannotBeRestoredReachesTheErrorReportWithTheWindowBack) {
   cad->user().onStarved = [this] {
     cad->failMember(u"SetVariable", u"refused", -1);  // both restore attempts
     cad->user().push(UserAction::escape());
@@ -75,7 +75,7 @@ TEST_F(PanAndLayerPickTest, ASnapModeThatCannotBeRestoredReachesTheErrorReportWi
   };
   EXPECT_THROW(pickLayer(), platform::AutomationError);
   EXPECT_EQ(cad->calls().count(u"SetVariable"), 3u);
-  EXPECT_EQ(window.events, (std::vector<std::string>{"minimise"}));
+  EXPECT_EQ(window.events, (std::vector<std::string>{"minimise", "restore"}));
 }
 
 }  // namespace
