@@ -23,6 +23,7 @@ using Rows = std::vector<std::vector<text::u16>>;
 
 constexpr char16_t kInjected[] = u"injected failure";
 constexpr char16_t kServerGone[] = u"RPC サーバーを利用できません。";
+constexpr char16_t kRejected[] = u"呼び出し先が呼び出しを拒否しました。";
 // An hour of virtual sleeping is a hang.
 constexpr std::uint64_t kHangMs = 3600 * 1000;
 
@@ -31,8 +32,8 @@ struct Hung {};
 // One run of one command: a fresh window and CAD, prepared the same way
 // every time so that call k of a faulty run is call k of the healthy one.
 struct Run : testing::MainFormFixture {
-  Run() {
-    cad = std::make_shared<sim::Cad>(fakes.files, fakes.codec);
+  explicit Run(sim::CadOptions options = {}) {
+    cad = std::make_shared<sim::Cad>(fakes.files, fakes.codec, options);
     classId = automation.registerCad(state.targetProgId, cad);
     fakes.services.automation = &automation;
     state.exchangeDxfPath = u"C:\\Surva\\surva.dxf";
@@ -88,10 +89,10 @@ struct Command {
   bool growsRowByRow = false;
 };
 
-Outcome runOnce(const Command& c, const std::function<void(sim::Cad&)>& fault) {
-  Run run;
+Outcome runOnce(const Command& c, const std::function<void(Run&)>& fault, sim::CadOptions options = {}) {
+  Run run(options);
   c.prepare(run);
-  if (fault) fault(*run.cad);
+  if (fault) fault(run);
   Outcome o;
   try {
     c.click(run.form);
@@ -182,15 +183,22 @@ void sweep(const Command& c) {
   for (const auto& r : healthy.calls) members.insert(text::upperAscii(r.member));
 
   for (int k = 0; k <= steps; ++k) {
-    Outcome o = runOnce(c, [k](sim::Cad& cad) { cad.closeAfterCalls(k); });
+    Outcome o = runOnce(c, [k](Run& r) { r.cad->closeAfterCalls(k); });
     expectSound(c, "closed after " + std::to_string(k) + " calls", o, healthy, before, kServerGone);
   }
   for (const auto& m : members) {
     for (int times : {1, -1}) {
-      Outcome o = runOnce(c, [&](sim::Cad& cad) { cad.failMember(m, kInjected, times); });
+      Outcome o = runOnce(c, [&](Run& r) { r.cad->failMember(m, kInjected, times); });
       expectSound(c, text::toUtf8(m) + (times > 0 ? " fails once" : " fails"), o, healthy, before, kInjected);
     }
   }
+  // A CAD busy with a command of its own that Escape cannot reach refuses
+  // the drawing's calls, as it does once the program stops waiting for it.
+  auto busy = [](Run& r) {
+    r.fakes.windows.refuseForeground = true;
+    r.cad->commandLine().type(u"_ID ");
+  };
+  expectSound(c, "busy", runOnce(c, busy, {.rejectWhileBusy = true}), healthy, before, kRejected);
   std::string seen;
   for (const auto& [what, n] : tally) seen += " " + what + "=" + std::to_string(n);
   std::printf("[ sweep    ] %s: %d steps, %zu members;%s\n", c.name, steps, members.size(), seen.c_str());
