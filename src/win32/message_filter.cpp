@@ -4,7 +4,7 @@
 
 namespace surva::win32 {
 
-TMessageFilter* TMessageFilter::Create() { return new TMessageFilter(); }
+TMessageFilter* TMessageFilter::Create(DWORD busyLimitMs) { return new TMessageFilter(busyLimitMs); }
 
 TMessageFilter::~TMessageFilter() {
   if (FOldFilter) FOldFilter->Release();
@@ -57,7 +57,7 @@ DWORD TMessageFilter::HandleInComingCall(DWORD dwCallType, HTASK htaskCaller, DW
 
 DWORD TMessageFilter::RetryRejectedCall(HTASK htaskCallee, DWORD dwTickCount, DWORD dwRejectType) {
   return static_cast<DWORD>(
-      cad::RetryRejectedCall(reinterpret_cast<std::uintptr_t>(htaskCallee), dwTickCount, dwRejectType));
+      cad::RetryRejectedCall(reinterpret_cast<std::uintptr_t>(htaskCallee), dwTickCount, dwRejectType, busyLimitMs_));
 }
 
 DWORD TMessageFilter::MessagePending(HTASK htaskCallee, DWORD dwTickCount, DWORD dwPendingType) {

@@ -1,16 +1,20 @@
 #pragma once
 // The OLE message filter of the CAD link, registered for the whole run: it
-// accepts every incoming call, asks COM to retry a call CAD rejects as busy,
+// accepts every incoming call, asks COM to retry a call CAD rejects as busy
+// (for a bounded time),
 // and keeps window messages waiting while an outgoing call is pending.
 #include <windows.h>
 #include <objidl.h>
+
+#include "cad/message_filter_answers.h"
 
 namespace surva::win32 {
 
 class TMessageFilter final : public IMessageFilter {
  public:
-  // A new filter with one reference, the creator's; FOldFilter empty.
-  static TMessageFilter* Create();
+  // A new filter with one reference, the creator's; FOldFilter empty. A
+  // busy CAD's call is given up after `busyLimitMs` (shorter in tests).
+  static TMessageFilter* Create(DWORD busyLimitMs = cad::kBusyRetryLimitMs);
 
   // Registers this filter, receiving the previous one into FOldFilter.
   // False when COM refuses (no single-threaded apartment on this thread).
@@ -32,9 +36,10 @@ class TMessageFilter final : public IMessageFilter {
   IMessageFilter* FOldFilter = nullptr;
 
  private:
-  TMessageFilter() = default;
+  explicit TMessageFilter(DWORD busyLimitMs) : busyLimitMs_(busyLimitMs) {}
   ~TMessageFilter();
 
+  DWORD busyLimitMs_;
   LONG refs_ = 1;
   bool registered_ = false;
 };

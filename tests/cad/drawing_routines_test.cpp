@@ -139,6 +139,10 @@ TEST(VarToAcadPointTest, ConvertsEachElement) {
 TEST(MessageFilterTest, Answers) {
   EXPECT_EQ(cad::HandleInComingCall(0, 0, 0), 0u);
   EXPECT_EQ(cad::RetryRejectedCall(0, 0, 2), 1000);
+  // A CAD that stays busy is given up after a minute.
+  EXPECT_EQ(cad::RetryRejectedCall(0, 59999, 2), 1000);
+  EXPECT_EQ(cad::RetryRejectedCall(0, 60000, 2), -1);
+  EXPECT_EQ(cad::RetryRejectedCall(0, 1500, 2, 1500), -1);
   EXPECT_EQ(cad::RetryRejectedCall(0, 0, 1), -1);
   EXPECT_EQ(cad::RetryRejectedCall(0, 0, 0), -1);
   EXPECT_EQ(cad::MessagePending(0, 0, 2), 1u);
