@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <oleauto.h>
 
+#include <cstdint>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -12,6 +13,10 @@
 #include "text/u16.h"
 
 namespace surva::win32 {
+
+// FNV-1a over the UTF-16 code units: the same number for the same text in
+// every process, from which the servers derive their IDs.
+std::uint32_t stableHash(text::u16view text);
 
 class DispatchNames {
  public:

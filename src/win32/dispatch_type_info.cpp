@@ -1,8 +1,11 @@
 #include "win32/dispatch_type_info.h"
 
+#include "win32/dispatch_names.h"
+
 #include <map>
 #include <memory>
 #include <mutex>
+#include <set>
 
 namespace surva::win32::dispatch_types {
 
@@ -88,10 +91,16 @@ class TypeInfo final : public ITypeInfo {
 struct Registry {
   std::mutex mutex;
   std::map<text::u16, std::pair<std::unique_ptr<TypeInfo>, DISPID>> types;
+  std::set<std::uint32_t> taken;
   auto& entry(const text::u16& name) {
     auto it = types.find(name);
     if (it == types.end()) {
-      const DISPID first = static_cast<DISPID>(types.size() + 1) * kIdsPerType;
+      // Stable across runs of the server, like its member IDs.
+      constexpr std::uint32_t kTypeSlots = 0x7FFE;
+      std::uint32_t slot = 1 + stableHash(name) % kTypeSlots;
+      while (taken.count(slot)) slot = slot % kTypeSlots + 1;
+      taken.insert(slot);
+      const DISPID first = static_cast<DISPID>(slot) * kIdsPerType;
       it = types.emplace(name, std::make_pair(std::make_unique<TypeInfo>(name), first)).first;
     }
     return it->second;
