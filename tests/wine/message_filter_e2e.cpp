@@ -1,6 +1,7 @@
 // The program's OLE message filter in a real apartment: it registers over the
 // filter already there, answers as the CAD link needs, lets a call to a busy
-// CAD through, and revoking puts the old filter back and releases it.
+// CAD through but gives up on one that stays busy, and revoking puts the old
+// filter back and releases it.
 #include <objbase.h>
 
 #include "cad_sim_process.h"
@@ -161,6 +162,44 @@ void callToABusyCadGoesThrough() {
   app->call(u"SimQuit");
 }
 
+// A CAD that stays busy: the call is given up once it has waited the
+// filter's limit (here 1.5 s instead of the program's minute) and fails, so
+// the command can end with a message. Wine runs the rejected call at once.
+void callToACadThatStaysBusyIsGivenUp() {
+  e2e::CadSimProcess server(L"--progid SurvaSim.Filter --register");
+  E2E_REQUIRE(server.started());
+  win32::ComAutomation automation;
+  auto classId = automation.classFromProgId(u"SurvaSim.Filter");
+  E2E_REQUIRE(classId.has_value());
+  auto app = automation.activeObject(*classId);
+  E2E_REQUIRE(app != nullptr);
+  win32::TMessageFilter* filter = win32::TMessageFilter::Create(1500);
+  E2E_CHECK_EQ(static_cast<IMessageFilter*>(filter)->RetryRejectedCall(nullptr, 1499, SERVERCALL_RETRYLATER),
+               DWORD(1000));
+  E2E_CHECK_EQ(static_cast<IMessageFilter*>(filter)->RetryRejectedCall(nullptr, 1500, SERVERCALL_RETRYLATER),
+               DWORD(-1));
+  E2E_REQUIRE(filter->RegisterFilter());
+
+  app->call(u"SimBusy", {Variant(std::int32_t(600000))});
+  ULONGLONG start = GetTickCount64();
+  std::string outcome = "answered";
+  try {
+    app->get(u"ActiveDocument");
+  } catch (const platform::AutomationError& e) {
+    outcome = "failed with " + std::to_string(static_cast<std::uint32_t>(e.code()));
+    E2E_CHECK_EQ(static_cast<std::uint32_t>(e.code()), static_cast<std::uint32_t>(RPC_E_CALL_REJECTED));
+  }
+  ULONGLONG took = GetTickCount64() - start;
+  e2e::note("CAD busy for ten minutes: the call " + outcome + " after " + std::to_string(took) + " ms");
+  if (!win32::runningUnderWine()) {
+    E2E_CHECK(outcome != "answered");
+    E2E_CHECK(took >= 1500 && took < 10000);
+  }
+  filter->RevokeFilter();
+  filter->Release();
+  server.stop();
+}
+
 }  // namespace
 
 int main() {
@@ -171,5 +210,6 @@ int main() {
     revokingWithNoPreviousFilterLeavesNone();
     answersThroughTheComInterface();
     callToABusyCadGoesThrough();
+    callToACadThatStaysBusyIsGivenUp();
   });
 }
