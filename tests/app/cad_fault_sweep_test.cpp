@@ -81,8 +81,8 @@ struct Command {
   const char* name;
   std::function<void(Run&)> prepare;
   std::function<void(MainForm&)> click;
-  // The Part passes some failures over silently (a cancelled pick looks
-  // the same); the others must be told.
+  // Some commands pass a failure over silently, as they do a cancelled
+  // pick; the others must tell the user.
   bool mayFailSilently;
   // Rows may stop short of the healthy result (each pick is written as it
   // comes).
@@ -140,7 +140,7 @@ void expectSound(const Command& c, const std::string& fault, const Outcome& o, c
   EXPECT_FALSE(o.hung);
   EXPECT_TRUE(o.normalWindow);
   EXPECT_TRUE(o.snapRestored);
-  EXPECT_TRUE(listAcceptable(o.list, before.list, healthy.list, c.growsRowByRow)) << show(o.list) << "before:\n" << show(before.list) << "healthy:\n" << show(healthy.list);
+  EXPECT_TRUE(listAcceptable(o.list, before.list, healthy.list, c.growsRowByRow)) << show(o.list);
   EXPECT_TRUE(listAcceptable(o.texts, before.texts, healthy.texts, false)) << show(o.texts);
   // Every message is one the healthy run shows too, "取得失敗", or an error
   // report that says what the CAD said.
