@@ -49,25 +49,9 @@ struct Case {
   bool maySayNothing;  // the command passes the failure over, as a cancel
 };
 
+// The program's message box, if one is up now.
 HWND processBox(DWORD pid) {
-  HWND found = nullptr;
-  struct Ctx {
-    DWORD pid;
-    HWND* found;
-  } ctx{pid, &found};
-  EnumWindows(
-      [](HWND w, LPARAM lp) -> BOOL {
-        auto* c = reinterpret_cast<Ctx*>(lp);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(w, &owner);
-        if (owner == c->pid && IsWindowVisible(w) && e2e::className(w) == L"#32770") {
-          *c->found = w;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&ctx));
-  return found;
+  return e2e::waitForProcessWindow(pid, [](HWND w) { return e2e::className(w) == L"#32770"; }, 0);
 }
 
 std::wstring boxText(HWND box) {
@@ -91,6 +75,13 @@ void selectAll(Object& cad, const std::vector<std::wstring>& handles) {
   for (auto& h : handles) all += (all.empty() ? L"" : L",") + h;
   cad.call(u"SimQueueSelect", {Variant(std::u16string(all.begin(), all.end()))});
   cad.call(u"SimQueueFinish");
+}
+
+// The application object of a stand-in just started; null when it did not start.
+ObjectPtr attach(surva::win32::ComAutomation& automation, e2e::CadSimProcess& server) {
+  if (!E2E_CHECK(server.started())) return nullptr;
+  auto classId = automation.classFromProgId(u"Gcad.Application.23");
+  return classId ? automation.activeObject(*classId) : nullptr;
 }
 
 ObjectPtr modelSpace(Object& cad) { return cad.get(u"ActiveDocument").toObject()->get(u"ModelSpace").toObject(); }
@@ -149,16 +140,11 @@ std::string said(const Outcome& o) {
 // One command: a healthy run counts its calls, then the CAD is killed at the
 // first, a middle and the last of them.
 void sweep(surva::win32::ComAutomation& automation, Program& p, const Case& c) {
-  auto attach = [&](e2e::CadSimProcess& server) -> ObjectPtr {
-    if (!E2E_CHECK(server.started())) return nullptr;
-    auto classId = automation.classFromProgId(u"Gcad.Application.23");
-    return classId ? automation.activeObject(*classId) : nullptr;
-  };
   int calls = 0;
   std::wstring lastCall;
   {
     e2e::CadSimProcess server(L"--progid Gcad.Application.23 --register");
-    ObjectPtr cad = attach(server);
+    ObjectPtr cad = attach(automation, server);
     E2E_REQUIRE(cad != nullptr);
     c.prepare(*cad, p);
     cad->call(u"SimResetCounts");
@@ -179,7 +165,7 @@ void sweep(surva::win32::ComAutomation& automation, Program& p, const Case& c) {
   std::set<int> steps = {0, calls / 2, calls - 1};
   for (int k : steps) {
     e2e::CadSimProcess server(L"--progid Gcad.Application.23 --register");
-    ObjectPtr cad = attach(server);
+    ObjectPtr cad = attach(automation, server);
     if (!cad) continue;
     c.prepare(*cad, p);
     cad->call(u"SimExitAfterCalls", {Variant(std::int32_t(k))});
@@ -266,10 +252,7 @@ int main() {
     // runs a rejected call at once. Either way the command ends.
     {
       e2e::CadSimProcess server(L"--progid Gcad.Application.23 --register");
-      E2E_REQUIRE(server.started());
-      auto classId = automation.classFromProgId(u"Gcad.Application.23");
-      E2E_REQUIRE(classId.has_value());
-      ObjectPtr cad = automation.activeObject(*classId);
+      ObjectPtr cad = attach(automation, server);
       E2E_REQUIRE(cad != nullptr);
       e2e::clickListCell(list, 1, 1);
       cad->call(u"SimBusy", {Variant(std::int32_t(600000))});

@@ -130,14 +130,20 @@ void answersThroughTheComInterface() {
   filter->Release();
 }
 
-void callToABusyCadGoesThrough() {
-  e2e::CadSimProcess server(L"--progid SurvaSim.Filter --register");
+// The application object of a stand-in started as "SurvaSim.Filter".
+platform::ObjectPtr filterCad(win32::ComAutomation& automation, e2e::CadSimProcess& server) {
   E2E_REQUIRE(server.started());
-  win32::ComAutomation automation;
   auto classId = automation.classFromProgId(u"SurvaSim.Filter");
   E2E_REQUIRE(classId.has_value());
   auto app = automation.activeObject(*classId);
   E2E_REQUIRE(app != nullptr);
+  return app;
+}
+
+void callToABusyCadGoesThrough() {
+  e2e::CadSimProcess server(L"--progid SurvaSim.Filter --register");
+  win32::ComAutomation automation;
+  auto app = filterCad(automation, server);
   win32::TMessageFilter* filter = win32::TMessageFilter::Create();
   CountingFilter counting(filter);
   E2E_REQUIRE(SUCCEEDED(CoRegisterMessageFilter(&counting, nullptr)));
@@ -167,12 +173,8 @@ void callToABusyCadGoesThrough() {
 // the command can end with a message. Wine runs the rejected call at once.
 void callToACadThatStaysBusyIsGivenUp() {
   e2e::CadSimProcess server(L"--progid SurvaSim.Filter --register");
-  E2E_REQUIRE(server.started());
   win32::ComAutomation automation;
-  auto classId = automation.classFromProgId(u"SurvaSim.Filter");
-  E2E_REQUIRE(classId.has_value());
-  auto app = automation.activeObject(*classId);
-  E2E_REQUIRE(app != nullptr);
+  auto app = filterCad(automation, server);
   win32::TMessageFilter* filter = win32::TMessageFilter::Create(1500);
   E2E_CHECK_EQ(static_cast<IMessageFilter*>(filter)->RetryRejectedCall(nullptr, 1499, SERVERCALL_RETRYLATER),
                DWORD(1000));
