@@ -31,7 +31,17 @@ struct Program {
   DWORD pid;
   HWND top;
   HWND tabs;
+  HWND list;
 };
+
+// Name, X and Y of every row of the main list.
+std::wstring listed(HWND list) {
+  std::wstring out;
+  long long n = e2e::gridInfo(list, surva::win32::kGridInfoRowCount);
+  for (int r = 1; r < n; ++r)
+    for (int c = 0; c < 3; ++c) out += e2e::gridCell(list, c, r) + (c < 2 ? L" " : L"; ");
+  return out;
+}
 
 // What one click came to.
 struct Outcome {
@@ -169,7 +179,10 @@ void sweep(surva::win32::ComAutomation& automation, Program& p, const Case& c) {
     if (!cad) continue;
     c.prepare(*cad, p);
     cad->call(u"SimExitAfterCalls", {Variant(std::int32_t(k))});
+    const std::wstring before = listed(p.list);
     Outcome o = click(p, c, [&] { return !server.running(); });
+    // A command that failed with a message left the main list alone.
+    if (!o.caption.empty()) E2E_CHECK(listed(p.list) == before);
     e2e::note(std::string(c.name) + ", CAD killed after " + std::to_string(k) + " calls: " + said(o) + " after " +
               std::to_string(o.ms) + " ms");
     E2E_CHECK_EQ(server.wait(5000), DWORD(9));  // it died where it was told
@@ -199,14 +212,14 @@ int main() {
     std::wstring dir = e2e::freshFolder(L"cad-faults");
     e2e::Process app = e2e::startProgram(e2e::copyInto(e2e::survaExe(), dir));
     E2E_REQUIRE(app.started());
-    Program p{app.id(), nullptr, nullptr};
+    Program p{app.id(), nullptr, nullptr, nullptr};
     p.top = e2e::waitForProcessWindow(app.id(), [](HWND w) { return e2e::className(w) == L"TForm1"; });
     E2E_REQUIRE(p.top);
     for (const auto& c : e2e::children(p.top))
       if (c.className == L"SysTabControl32") p.tabs = c.hwnd;
     E2E_REQUIRE(p.tabs);
     E2E_REQUIRE(e2e::bringToFront(p.top));
-    HWND list = e2e::grids(p.top).at(0);
+    HWND list = p.list = e2e::grids(p.top).at(0);
     e2e::typeListRow(list, 1, "A-1", "10", "20");
     e2e::typeListRow(list, 2, "A-2", "30", "40");
 
