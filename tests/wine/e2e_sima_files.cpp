@@ -69,19 +69,6 @@ HWND waitForFileDialog(DWORD pid) {
   return e2e::waitForProcessWindow(pid, [](HWND w) { return isDialog(w) && e2e::text(w) != L"確認"; });
 }
 
-// Types the full path into the dialog's file name box and presses its OK.
-void chooseFile(HWND dialog, const std::wstring& path) {
-  HWND name = GetDlgItem(dialog, 0x47C);  // cmb13: a combo box with an edit inside
-  if (name) {
-    if (HWND edit = FindWindowExW(name, nullptr, L"Edit", nullptr)) name = edit;
-  } else {
-    name = GetDlgItem(dialog, 0x480);  // edt1
-  }
-  E2E_REQUIRE(name);
-  e2e::send(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
-  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
-}
-
 HWND editBeside(HWND top, const std::wstring& text) {
   for (const auto& c : e2e::children(top))
     if (_wcsicmp(c.className.c_str(), L"Edit") == 0 && c.text == text) return c.hwnd;
@@ -114,7 +101,7 @@ int main() {
     PostMessageW(read, BM_CLICK, 0, 0);
     HWND open = waitForFileDialog(app.id());
     E2E_REQUIRE(open);
-    chooseFile(open, dir + L"in.sim");
+    E2E_REQUIRE(e2e::chooseFile(open, dir + L"in.sim"));
     E2E_CHECK(e2e::waitUntil([&] { return e2e::gridCell(mainList, 0, 2) == L"測点2"; }, 5000));
     E2E_CHECK_EQ(e2e::gridCell(mainList, 1, 1), std::wstring(L"200250"));
     E2E_CHECK_EQ(e2e::gridCell(mainList, 2, 2), std::wstring(L"-30125"));
@@ -142,7 +129,7 @@ int main() {
     PostMessageW(save, BM_CLICK, 0, 0);
     HWND saveAs = waitForFileDialog(app.id());
     E2E_REQUIRE(saveAs);
-    chooseFile(saveAs, dir + L"out");
+    E2E_REQUIRE(e2e::chooseFile(saveAs, dir + L"out"));
     E2E_CHECK(e2e::waitUntil([&] { return readBytes(dir + L"out.sim") == kSaved; }, 5000));
     E2E_CHECK(readBytes(dir + L"out.sim") == kSaved);
 
@@ -151,7 +138,7 @@ int main() {
     PostMessageW(save, BM_CLICK, 0, 0);
     saveAs = waitForFileDialog(app.id());
     E2E_REQUIRE(saveAs);
-    chooseFile(saveAs, dir + L"out.sim");
+    E2E_REQUIRE(e2e::chooseFile(saveAs, dir + L"out.sim"));
     HWND question = e2e::waitForProcessWindow(app.id(), [](HWND w) { return isDialog(w) && e2e::text(w) == L"確認"; });
     E2E_REQUIRE(question);
     E2E_CHECK(e2e::waitUntil([&] { return !IsWindow(saveAs) || !IsWindowVisible(saveAs); }, 3000));
