@@ -220,5 +220,10 @@ int main() {
       E2E_CHECK(app.wait(15000).has_value());
     }
     E2E_CHECK(readBytes(list) == kEarlier && readBytes(ini) == kEarlier);
+    // No temporary file of a failed write is left behind.
+    WIN32_FIND_DATAW found;
+    HANDLE h = FindFirstFileW((dir + L"*.tmp*").c_str(), &found);
+    E2E_CHECK(h == INVALID_HANDLE_VALUE);
+    if (h != INVALID_HANDLE_VALUE) FindClose(h);
   });
 }
