@@ -36,7 +36,10 @@ trap cleanup EXIT
 run="$root/build/run"
 mkdir -p "$run"
 cp build/windows/src/win32/surva.exe samples/survey.sim samples/survey.csv "$run/"
+# Settings that fit the sample, and a target CAD list naming the stand-in;
+# both stay as the user changes them on later runs.
 [ -f "$run/surva.ini" ] || cp samples/surva.ini "$run/"
+[ -f "$run/TargetCAD_APIVersion.txt" ] || cp samples/TargetCAD_APIVersion.txt "$run/"
 
 # Each stand-in registers its ProgID while it runs and removes it at exit.
 echo "starting the stand-in CAD as Gcad.Application.23 (drawing at 1:500: DIMSCALE 0.5)"

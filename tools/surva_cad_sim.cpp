@@ -318,6 +318,7 @@ struct Canvas {
   bool leftDown = false, dragging = false, panning = false;
   POINT down{}, last{}, mouse{-1, -1};
   std::vector<u16> picked;  // selected while the current selection runs
+  std::size_t entities = 0;  // how many the window last showed after a call
 } canvas;
 
 RECT drawingRect(HWND hwnd) {
@@ -472,14 +473,31 @@ void zoomToExtents(HWND hwnd) {
   redraw(hwnd);
 }
 
+// A plot into an empty drawing (or far from what the view shows) would
+// otherwise leave the window blank until the user presses Home.
+void showNewEntities(HWND hwnd) {
+  std::size_t count = theCad->drawing().entities().size();
+  bool added = count > canvas.entities;
+  canvas.entities = count;
+  if (!added) return;
+  sim::DrawingView view = currentView(hwnd);
+  auto shapes = sim::shapesOf(theCad->drawing(), view);
+  if (view.showsAny(shapes)) return;
+  view.fitAll(shapes);
+  view.storeIn(theCad->drawing());
+}
+
 LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
   switch (msg) {
     case WM_PAINT: paint(hwnd); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_SIZE:
+      redraw(hwnd);
+      return 0;
     case kRefreshMessage:
       refreshPosted = false;
+      showNewEntities(hwnd);
       redraw(hwnd);
       return 0;
     case WM_LBUTTONDOWN:

@@ -326,6 +326,11 @@ std::vector<text::u16> selectByWindow(const std::vector<Shape>& shapes, ScreenPo
   return out;
 }
 
+bool DrawingView::showsAny(const std::vector<Shape>& shapes) const {
+  // A crossing window over the whole view: whatever it touches shows.
+  return !selectByWindow(shapes, {double(widthPx_), 0}, {0, double(heightPx_)}).empty();
+}
+
 std::vector<std::vector<ScreenPoint>> clipToScreen(const std::vector<ScreenPoint>& stroke, double width, double height,
                                                    double margin) {
   std::vector<std::vector<ScreenPoint>> pieces;

@@ -48,6 +48,8 @@ class DrawingView {
   // Shows all of `shapes` (drawn in this view) with a margin; no change
   // when there is nothing.
   void fitAll(const std::vector<struct Shape>& shapes);
+  // Whether any of `shapes` (drawn in this view) lies in the window.
+  bool showsAny(const std::vector<struct Shape>& shapes) const;
 
  private:
   Vec3 centre_;

@@ -90,6 +90,13 @@ TEST(DrawingViewTest, ClickPicksTheNearestEntityAndWindowsSelectInsideOrCrossing
   // Left to right: only what lies wholly inside; right to left: what it touches.
   EXPECT_EQ(sim::selectByWindow(shapes, {60, 10}, {130, 45}), (std::vector<text::u16>{point, label}));
   EXPECT_EQ(sim::selectByWindow(shapes, {130, 38}, {115, 55}), (std::vector<text::u16>{line, point}));
+
+  // A line that only crosses the view shows; a point far off does not.
+  DrawingView far({1000, 1000, 0}, 10, 200, 100);
+  EXPECT_FALSE(far.showsAny(sim::shapesOf(d, far)));
+  sim::Drawing crossing;
+  crossing.add(sim::makeLine({900, 1000, 0}, {1100, 1000, 0}));
+  EXPECT_TRUE(far.showsAny(sim::shapesOf(crossing, far)));
 }
 
 TEST(DrawingViewTest, StrokesAreCutToTheScreen) {
