@@ -92,8 +92,11 @@ std::wstring wideUtf8(const std::string& s) {
   return w;
 }
 
+// A new name each time: a probe made just before the folder turned
+// read-only cannot be deleted until it is writable again.
 bool canCreateIn(const std::wstring& folder) {
-  std::wstring probe = folder + L"probe.tmp";
+  static int n = 0;
+  std::wstring probe = folder + L"probe" + std::to_wstring(++n) + L".tmp";
   HANDLE h = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
   if (h == INVALID_HANDLE_VALUE) return false;
   CloseHandle(h);
@@ -107,7 +110,17 @@ bool makeReadOnly(const std::wstring& folder, bool on) {
   SetFileAttributesW(folder.c_str(), on ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
   if (!on || canCreateIn(folder))
     runUnix(L"/usr/bin/chattr " + std::wstring(on ? L"+i" : L"-i") + L" \"" + wideUtf8(unixPath(folder)) + L"\"");
-  return e2e::waitUntil([&] { return on != canCreateIn(folder); }, 5000);
+  bool done = e2e::waitUntil([&] { return on != canCreateIn(folder); }, 5000);
+  if (!on) {
+    WIN32_FIND_DATAW found;
+    HANDLE h = FindFirstFileW((folder + L"probe*.tmp").c_str(), &found);
+    if (h != INVALID_HANDLE_VALUE) {
+      do DeleteFileW((folder + found.cFileName).c_str());
+      while (FindNextFileW(h, &found));
+      FindClose(h);
+    }
+  }
+  return done;
 }
 
 // Read-only for the life of the object.
@@ -220,9 +233,9 @@ int main() {
       E2E_CHECK(app.wait(15000).has_value());
     }
     E2E_CHECK(readBytes(list) == kEarlier && readBytes(ini) == kEarlier);
-    // No temporary file of a failed write is left behind.
+    // No temporary file of a failed write ("surva.ini.tmp<pid>") is left behind.
     WIN32_FIND_DATAW found;
-    HANDLE h = FindFirstFileW((dir + L"*.tmp*").c_str(), &found);
+    HANDLE h = FindFirstFileW((dir + L"*.*.tmp*").c_str(), &found);
     E2E_CHECK(h == INVALID_HANDLE_VALUE);
     if (h != INVALID_HANDLE_VALUE) FindClose(h);
   });
