@@ -168,6 +168,28 @@ inline std::wstring copyInto(const std::wstring& exe, const std::wstring& folder
   return target;
 }
 
+// Writes a whole file; false when it cannot.
+inline bool writeBytes(const std::wstring& path, const std::string& bytes) {
+  HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  DWORD n = 0;
+  BOOL ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &n, nullptr);
+  CloseHandle(h);
+  return ok && n == bytes.size();
+}
+
+// The first 64 KiB of a file; "(none)" when it cannot be read.
+inline std::string readBytes(const std::wstring& path) {
+  HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return "(none)";
+  std::string out(1 << 16, '\0');
+  DWORD n = 0;
+  ReadFile(h, out.data(), static_cast<DWORD>(out.size()), &n, nullptr);
+  CloseHandle(h);
+  out.resize(n);
+  return out;
+}
+
 // A started program; ends it on destruction if it still runs, so a failed
 // test leaves nothing behind.
 class Process {

@@ -18,26 +18,6 @@ namespace {
 
 const std::string kEarlier = "earlier\r\n";
 
-bool writeBytes(const std::wstring& path, const std::string& bytes) {
-  HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return false;
-  DWORD n = 0;
-  BOOL ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &n, nullptr);
-  CloseHandle(h);
-  return ok && n == bytes.size();
-}
-
-std::string readBytes(const std::wstring& path) {
-  HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return "(cannot read)";
-  std::string out(1 << 16, '\0');
-  DWORD n = 0;
-  ReadFile(h, out.data(), static_cast<DWORD>(out.size()), &n, nullptr);
-  CloseHandle(h);
-  out.resize(n);
-  return out;
-}
-
 // The file held open, as another program holding it does, for the life of
 // the object.
 struct Locked {
@@ -142,7 +122,7 @@ int main() {
     const std::wstring dir = e2e::freshFolder(L"ファイル 障害");
     const std::wstring ini = dir + L"surva.ini", list = dir + L"TargetCAD_APIVersion.txt", dxf = dir + L"surva.dxf",
                        sima = dir + L"現場 1.sim";
-    for (const auto& f : {ini, list, dxf, sima}) E2E_REQUIRE(writeBytes(f, kEarlier));
+    for (const auto& f : {ini, list, dxf, sima}) E2E_REQUIRE(e2e::writeBytes(f, kEarlier));
     const std::wstring exe = e2e::copyInto(e2e::survaExe(), dir);
     e2e::Process app = e2e::startProgram(exe);
     HWND top = e2e::waitForProcessWindow(app.id(), [](HWND w) { return e2e::className(w) == L"TForm1"; });
@@ -170,7 +150,7 @@ int main() {
       expectReport(app.id(), dxf, "exchange DXF held open");
       E2E_CHECK(e2e::waitUntil([&] { return !IsIconic(top); }, 5000));
     }
-    E2E_CHECK(readBytes(dxf) == kEarlier);
+    E2E_CHECK(e2e::readBytes(dxf) == kEarlier);
     {
       Locked held(sima);
       e2e::send(tabs, TCM_SETCURFOCUS, 5);
@@ -188,7 +168,7 @@ int main() {
       expectReport(app.id(), sima, "SIMA file held open");
       e2e::send(tabs, TCM_SETCURFOCUS, 0);
     }
-    E2E_CHECK(readBytes(sima) == kEarlier);
+    E2E_CHECK(e2e::readBytes(sima) == kEarlier);
     // The target CAD list dialog: "追加" writes the list at once. The list
     // is held open only once the dialog has read it.
     auto addTarget = [&](const std::string& what, bool hold) {
@@ -208,14 +188,14 @@ int main() {
       E2E_CHECK(e2e::waitUntil([&] { return !IsWindowVisible(dlg); }));
     };
     addTarget("target CAD list held open", true);
-    E2E_CHECK(readBytes(list) == kEarlier);
+    E2E_CHECK(e2e::readBytes(list) == kEarlier);
     {
       Locked held(ini);
       PostMessageW(top, WM_CLOSE, 0, 0);
       expectReport(app.id(), ini, "settings file held open");
       E2E_CHECK(app.wait(15000).has_value());
     }
-    E2E_CHECK(readBytes(ini) == kEarlier);
+    E2E_CHECK(e2e::readBytes(ini) == kEarlier);
 
     // The program's folder read-only: the target CAD list and, at exit,
     // the settings file.
@@ -232,7 +212,7 @@ int main() {
       expectReport(app.id(), ini, "settings file in a read-only folder");
       E2E_CHECK(app.wait(15000).has_value());
     }
-    E2E_CHECK(readBytes(list) == kEarlier && readBytes(ini) == kEarlier);
+    E2E_CHECK(e2e::readBytes(list) == kEarlier && e2e::readBytes(ini) == kEarlier);
     // No temporary file of a failed write ("surva.ini.tmp<pid>") is left behind.
     WIN32_FIND_DATAW found;
     HANDLE h = FindFirstFileW((dir + L"*.*.tmp*").c_str(), &found);
