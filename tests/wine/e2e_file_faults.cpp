@@ -1,7 +1,8 @@
 // Every file the program writes, from a folder with a Japanese name and a
 // blank: the exchange DXF, a SIMA file, the target CAD list and the
 // settings file, each held open by another process without sharing, and
-// then the program's folder made read-only. Each time a message box names
+// then the program's folder (which holds all but the SIMA file) made
+// read-only. Each time a message box names
 // the file and the reason, the earlier file stays whole, and the program
 // goes on (the settings at exit: it ends).
 #include "e2e.h"
@@ -131,24 +132,30 @@ int main() {
     for (const auto& c : e2e::children(top))
       if (c.className == L"SysTabControl32") tabs = c.hwnd;
     E2E_REQUIRE(tabs);
-    HWND mainList = e2e::grids(top).at(0);
 
     // Two points with Z, pasted into the main list.
-    E2E_REQUIRE(e2e::putClipboardText(L"A-1\t1\t2\t3\r\nA-2\t4\t5\t6\r\n"));
-    E2E_REQUIRE(e2e::bringToFront(top));
-    PostMessageW(mainList, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 28));
-    PostMessageW(mainList, WM_LBUTTONUP, 0, MAKELPARAM(30, 28));
-    e2e::settle(mainList);
-    e2e::pressWith(VK_CONTROL, 'V');
-    E2E_REQUIRE(e2e::waitUntil([&] { return e2e::gridCell(mainList, 3, 2) == L"6"; }, 5000));
-
+    auto pastePoints = [&] {
+      HWND mainList = e2e::grids(top).at(0);
+      E2E_REQUIRE(e2e::putClipboardText(L"A-1\t1\t2\t3\r\nA-2\t4\t5\t6\r\n"));
+      E2E_REQUIRE(e2e::bringToFront(top));
+      PostMessageW(mainList, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 28));
+      PostMessageW(mainList, WM_LBUTTONUP, 0, MAKELPARAM(30, 28));
+      e2e::settle(mainList);
+      e2e::pressWith(VK_CONTROL, 'V');
+      E2E_REQUIRE(e2e::waitUntil([&] { return e2e::gridCell(mainList, 3, 2) == L"6"; }, 5000));
+    };
+    // "CADへ" writes the exchange DXF once the CAD has answered.
+    auto plot = [&](const std::string& what) {
+      HWND button = e2e::child(top, L"CADへ", L"Button");
+      E2E_REQUIRE(button);
+      PostMessageW(button, BM_CLICK, 0, 0);
+      expectReport(app.id(), dxf, what);
+      E2E_CHECK(e2e::waitUntil([&] { return !IsIconic(top); }, 5000));
+    };
+    pastePoints();
     {
       Locked held(dxf);
-      HWND plot = e2e::child(top, L"CADへ", L"Button");
-      E2E_REQUIRE(plot);
-      PostMessageW(plot, BM_CLICK, 0, 0);
-      expectReport(app.id(), dxf, "exchange DXF held open");
-      E2E_CHECK(e2e::waitUntil([&] { return !IsIconic(top); }, 5000));
+      plot("exchange DXF held open");
     }
     E2E_CHECK(e2e::readBytes(dxf) == kEarlier);
     {
@@ -197,8 +204,8 @@ int main() {
     }
     E2E_CHECK(e2e::readBytes(ini) == kEarlier);
 
-    // The program's folder read-only: the target CAD list and, at exit,
-    // the settings file.
+    // The program's folder read-only: the exchange DXF, the target CAD list
+    // and, at exit, the settings file.
     ReadOnlyFolder readOnly(dir);
     if (!readOnly.active) {
       e2e::note("the folder could not be made read-only here: that part is not run");
@@ -207,12 +214,14 @@ int main() {
     app = e2e::startProgram(exe);
     top = e2e::waitForProcessWindow(app.id(), [](HWND w) { return e2e::className(w) == L"TForm1"; });
     if (E2E_CHECK(top)) {
+      pastePoints();
+      plot("exchange DXF in a read-only folder");
       addTarget("target CAD list in a read-only folder", false);
       PostMessageW(top, WM_CLOSE, 0, 0);
       expectReport(app.id(), ini, "settings file in a read-only folder");
       E2E_CHECK(app.wait(15000).has_value());
     }
-    E2E_CHECK(e2e::readBytes(list) == kEarlier && e2e::readBytes(ini) == kEarlier);
+    E2E_CHECK(e2e::readBytes(dxf) == kEarlier && e2e::readBytes(list) == kEarlier && e2e::readBytes(ini) == kEarlier);
     // No temporary file of a failed write ("surva.ini.tmp<pid>") is left behind.
     WIN32_FIND_DATAW found;
     HANDLE h = FindFirstFileW((dir + L"*.*.tmp*").c_str(), &found);
