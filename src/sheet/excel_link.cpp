@@ -36,13 +36,16 @@ bool GetExcelApp(ExcelLink& link) {
 
 namespace {
 
-void selectWhole(ExcelLink& link, const char16_t* member, std::int32_t index) {
+// False when the sheet did not answer.
+bool selectWhole(ExcelLink& link, const char16_t* member, std::int32_t index) {
   auto& at = link.at;
-  if (at.EXcelHandle == 0 || !at.WorkSheet) return;
+  if (at.EXcelHandle == 0 || !at.WorkSheet) return false;
   try {
     at.WorkSheet->get(member, {platform::Variant(index)}).toObject()->call(u"Select");
     link.services.windows->setForegroundWindow(at.EXcelHandle);
+    return true;
   } catch (const std::exception&) {
+    return false;
   }
 }
 
@@ -50,8 +53,11 @@ void selectWhole(ExcelLink& link, const char16_t* member, std::int32_t index) {
 
 void ExcelRowSelect(ExcelLink& link, std::int32_t n) {
   if (n <= 0) return;
-  if (link.at.EXcelHandle == 0) GetExcelApp(link);
-  selectWhole(link, u"Rows", n);
+  const bool kept = link.at.EXcelHandle != 0;
+  if (!kept) GetExcelApp(link);
+  // The kept sheet may belong to a spreadsheet closed (and maybe started
+  // again) since: then attach anew once, or the row would never be shown.
+  if (!selectWhole(link, u"Rows", n) && kept && GetExcelApp(link)) selectWhole(link, u"Rows", n);
 }
 
 void ExcelColSelect(ExcelLink& link, std::int32_t c) {

@@ -36,8 +36,8 @@ struct ExcelLink {
 bool GetExcelApp(ExcelLink& link);
 
 // Selects worksheet row n (n > 0) of the sheet of the last attach (attaching
-// first only when not attached) and brings the spreadsheet to the front.
-// Errors are ignored.
+// first only when not attached; attaching anew when that sheet does not
+// answer) and brings the spreadsheet to the front. Errors are ignored.
 void ExcelRowSelect(ExcelLink& link, std::int32_t n);
 // Selects column c (A = 1) of the sheet active now: always attaches first.
 void ExcelColSelect(ExcelLink& link, std::int32_t c);

@@ -10,12 +10,17 @@ namespace surva::sheet {
 
 enum class ReadEnd {
   NotAttached,  // nothing changed
-  Finished,     // an empty X or Y cell ended the list
-  Failed,       // the spreadsheet failed: the rows read before stay
+  Finished,     // an empty X or Y cell, or the sheet's last row, ended the list
 };
+
+// The sheet's last row: reading ends after it as at an empty X cell.
+inline constexpr std::int32_t kLastSheetRow = 1048576;
 
 // Attaches, empties the list to its header and reads row after row, each
 // cell selected before it is read, until a row's X or Y cell is empty.
+// When the spreadsheet fails part-way the list is put back as it was (a
+// list holding only the first rows of the sheet would pass for all of it)
+// and a Failure says so, with the spreadsheet's reason.
 ReadEnd ReadList(ExcelLink& link, ui::TextGrid& list, const SheetColumns& columns);
 
 // Attaches and writes every non-empty cell of the list's data rows as text,

@@ -5,6 +5,7 @@
 
 #include "win32/com_object.h"
 #include "win32/com_ptr.h"
+#include "win32/type_dispid_cache.h"
 #include "win32/wide.h"
 
 namespace surva::win32 {
@@ -25,6 +26,10 @@ platform::ObjectPtr ComAutomation::activeObject(const platform::ClassId& classId
   if (FAILED(GetActiveObject(clsid, nullptr, unknown.put())) || !unknown) return nullptr;
   ComPtr<IDispatch> dispatch;
   if (FAILED(unknown->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(dispatch.put())))) return nullptr;
+  // The server found now may be another program, or another build, that
+  // serves the same types under other member IDs: IDs shared by type last
+  // for one attachment (the objects of an earlier one keep theirs).
+  type_dispids::clear();
   return std::make_shared<ComObject>(dispatch.get());
 }
 

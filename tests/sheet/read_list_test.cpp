@@ -53,25 +53,6 @@ TEST_F(ReadListTest, AnEmptyStartRowGivesNoDataRows) {
   EXPECT_FALSE(form.GroupBox2.enabled());
 }
 
-TEST_F(ReadListTest, ASpreadsheetThatStopsAnsweringKeepsTheRowsRead) {
-  fill(1, {{u"A-1", u"1", u"2"}, {u"A-2", u"3", u"4"}, {u"A-3", u"5", u"6"}});
-  excel->failMember(u"Value", 1, 4);  // refuses the fifth read: row 2's X
-  form.Button1.click();
-  EXPECT_EQ(list(), "A-1,1,2,,\n");
-  EXPECT_TRUE(form.GroupBox2.enabled());  // not a finished read
-  EXPECT_EQ(form.StatusBar1.panelText(1), u"harvest");
-  // Closed in the middle of row 2 (the attach takes 5 calls, a row 9).
-  excel->closeAfter(18);
-  form.Button1.click();
-  EXPECT_EQ(list(), "A-1,1,2,,\n");
-  EXPECT_TRUE(excel->closed());
-  // Closed: the attach fails and nothing changes.
-  form.StringGrid1.cells().setCell(0, 1, u"kept");
-  form.Button1.click();
-  EXPECT_EQ(list(), "kept,1,2,,\n");
-  EXPECT_TRUE(fakes.dialogs.shown.empty());
-}
-
 TEST_F(ReadListTest, OtherCellKindsAndTextsArriveAsTheSheetShowsThem) {
   const text::u16 longText = text::u16(5000, u'測') + u"\r\n行2 𠀋 ①";
   sheet().setCell(1, 1, platform::Variant(longText));

@@ -168,6 +168,28 @@ inline std::wstring copyInto(const std::wstring& exe, const std::wstring& folder
   return target;
 }
 
+// Writes a whole file; false when it cannot.
+inline bool writeBytes(const std::wstring& path, const std::string& bytes) {
+  HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  DWORD n = 0;
+  BOOL ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &n, nullptr);
+  CloseHandle(h);
+  return ok && n == bytes.size();
+}
+
+// The first 64 KiB of a file; "(none)" when it cannot be read.
+inline std::string readBytes(const std::wstring& path) {
+  HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return "(none)";
+  std::string out(1 << 16, '\0');
+  DWORD n = 0;
+  ReadFile(h, out.data(), static_cast<DWORD>(out.size()), &n, nullptr);
+  CloseHandle(h);
+  out.resize(n);
+  return out;
+}
+
 // A started program; ends it on destruction if it still runs, so a failed
 // test leaves nothing behind.
 class Process {
@@ -409,6 +431,60 @@ inline std::vector<HWND> grids(HWND top) {
   for (const auto& c : children(top))
     if (c.className == surva::win32::kGridClassName) out.push_back(c.hwnd);
   return out;
+}
+
+// ---- up-downs ------------------------------------------------------------------
+
+// A click on the up-down's up arrow. The button goes up once `handled`
+// holds: Wine dispatches messages while a COM call waits, so a button-up
+// posted at once could be handled before the up-down arms its auto-repeat,
+// which would then run on.
+inline bool clickUp(HWND updown, const std::function<bool()>& handled) {
+  RECT r{};
+  GetClientRect(updown, &r);
+  LPARAM at = MAKELPARAM(r.right / 2, r.bottom / 4);
+  PostMessageW(updown, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  bool ok = waitUntil(handled);
+  PostMessageW(updown, WM_LBUTTONUP, 0, at);
+  settle(updown);
+  return ok;
+}
+
+// ---- the program's dialogs ----------------------------------------------------
+
+// A message box or other dialog of process `pid` with this caption (any
+// caption when null).
+inline HWND waitForDialog(DWORD pid, const wchar_t* caption = nullptr, int ms = kDefaultWaitMs) {
+  return waitForProcessWindow(
+      pid, [&](HWND w) { return className(w) == L"#32770" && (!caption || text(w) == caption); }, ms);
+}
+
+// What a message box says: its static texts, joined.
+inline std::wstring messageText(HWND box) {
+  std::wstring said;
+  for (const auto& c : children(box))
+    if (_wcsicmp(c.className.c_str(), L"Static") == 0) said += c.text;
+  return said;
+}
+
+// Presses the dialog's button `id` (IDOK, IDYES, ...).
+inline void answer(HWND dialog, int id) {
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+// Types a full path into an open or save dialog's file name box and
+// presses its OK.
+inline bool chooseFile(HWND dialog, const std::wstring& path) {
+  HWND name = GetDlgItem(dialog, 0x47C);  // cmb13: a combo box with an edit inside
+  if (name) {
+    if (HWND edit = FindWindowExW(name, nullptr, L"Edit", nullptr)) name = edit;
+  } else {
+    name = GetDlgItem(dialog, 0x480);  // edt1
+  }
+  if (!name) return false;
+  send(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+  answer(dialog, IDOK);
+  return true;
 }
 
 }  // namespace e2e

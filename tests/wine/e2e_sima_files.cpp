@@ -25,26 +25,6 @@ const char kSaved[] =
     "A01,    2,\x91\xAA\x93\x5F\x32,-30.125,40.000,0.000,\r\n"
     "A99,\r\n";
 
-bool writeBytes(const std::wstring& path, const std::string& bytes) {
-  HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return false;
-  DWORD n = 0;
-  BOOL ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &n, nullptr);
-  CloseHandle(h);
-  return ok && n == bytes.size();
-}
-
-std::string readBytes(const std::wstring& path) {
-  HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return "(none)";
-  std::string out(1 << 16, '\0');
-  DWORD n = 0;
-  ReadFile(h, out.data(), static_cast<DWORD>(out.size()), &n, nullptr);
-  CloseHandle(h);
-  out.resize(n);
-  return out;
-}
-
 bool isDialog(HWND w) { return e2e::className(w) == L"#32770"; }
 
 // Visible dialogs of the process other than `except`.
@@ -69,19 +49,6 @@ HWND waitForFileDialog(DWORD pid) {
   return e2e::waitForProcessWindow(pid, [](HWND w) { return isDialog(w) && e2e::text(w) != L"確認"; });
 }
 
-// Types the full path into the dialog's file name box and presses its OK.
-void chooseFile(HWND dialog, const std::wstring& path) {
-  HWND name = GetDlgItem(dialog, 0x47C);  // cmb13: a combo box with an edit inside
-  if (name) {
-    if (HWND edit = FindWindowExW(name, nullptr, L"Edit", nullptr)) name = edit;
-  } else {
-    name = GetDlgItem(dialog, 0x480);  // edt1
-  }
-  E2E_REQUIRE(name);
-  e2e::send(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
-  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
-}
-
 HWND editBeside(HWND top, const std::wstring& text) {
   for (const auto& c : e2e::children(top))
     if (_wcsicmp(c.className.c_str(), L"Edit") == 0 && c.text == text) return c.hwnd;
@@ -93,7 +60,7 @@ HWND editBeside(HWND top, const std::wstring& text) {
 int main() {
   return e2e::run([] {
     std::wstring dir = e2e::freshFolder(L"sima-files");
-    E2E_REQUIRE(writeBytes(dir + L"in.sim", kInput));
+    E2E_REQUIRE(e2e::writeBytes(dir + L"in.sim", kInput));
     e2e::Process app = e2e::startProgram(e2e::copyInto(e2e::survaExe(), dir));
     E2E_REQUIRE(app.started());
     HWND top = e2e::waitForProcessWindow(app.id(), [](HWND w) { return e2e::className(w) == L"TForm1"; });
@@ -114,7 +81,7 @@ int main() {
     PostMessageW(read, BM_CLICK, 0, 0);
     HWND open = waitForFileDialog(app.id());
     E2E_REQUIRE(open);
-    chooseFile(open, dir + L"in.sim");
+    E2E_REQUIRE(e2e::chooseFile(open, dir + L"in.sim"));
     E2E_CHECK(e2e::waitUntil([&] { return e2e::gridCell(mainList, 0, 2) == L"測点2"; }, 5000));
     E2E_CHECK_EQ(e2e::gridCell(mainList, 1, 1), std::wstring(L"200250"));
     E2E_CHECK_EQ(e2e::gridCell(mainList, 2, 2), std::wstring(L"-30125"));
@@ -142,16 +109,16 @@ int main() {
     PostMessageW(save, BM_CLICK, 0, 0);
     HWND saveAs = waitForFileDialog(app.id());
     E2E_REQUIRE(saveAs);
-    chooseFile(saveAs, dir + L"out");
-    E2E_CHECK(e2e::waitUntil([&] { return readBytes(dir + L"out.sim") == kSaved; }, 5000));
-    E2E_CHECK(readBytes(dir + L"out.sim") == kSaved);
+    E2E_REQUIRE(e2e::chooseFile(saveAs, dir + L"out"));
+    E2E_CHECK(e2e::waitUntil([&] { return e2e::readBytes(dir + L"out.sim") == kSaved; }, 5000));
+    E2E_CHECK(e2e::readBytes(dir + L"out.sim") == kSaved);
 
     // Saving over it: our question is the only one; No keeps the file.
     e2e::click(thousandths);  // the write list changes
     PostMessageW(save, BM_CLICK, 0, 0);
     saveAs = waitForFileDialog(app.id());
     E2E_REQUIRE(saveAs);
-    chooseFile(saveAs, dir + L"out.sim");
+    E2E_REQUIRE(e2e::chooseFile(saveAs, dir + L"out.sim"));
     HWND question = e2e::waitForProcessWindow(app.id(), [](HWND w) { return isDialog(w) && e2e::text(w) == L"確認"; });
     E2E_REQUIRE(question);
     E2E_CHECK(e2e::waitUntil([&] { return !IsWindow(saveAs) || !IsWindowVisible(saveAs); }, 3000));
@@ -160,7 +127,7 @@ int main() {
     PostMessageW(question, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(question, IDNO)));
     E2E_CHECK(e2e::waitUntil([&] { return dialogCount(app.id()) == 0; }, 5000));
     e2e::settle(top);
-    E2E_CHECK(readBytes(dir + L"out.sim") == kSaved);
+    E2E_CHECK(e2e::readBytes(dir + L"out.sim") == kSaved);
 
     PostMessageW(top, WM_CLOSE, 0, 0);
     E2E_CHECK(app.wait(15000).has_value());
