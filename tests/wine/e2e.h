@@ -436,15 +436,20 @@ inline std::vector<HWND> grids(HWND top) {
 // ---- up-downs ------------------------------------------------------------------
 
 // A click on the up-down's up arrow. The button goes up once `handled`
-// holds: Wine dispatches messages while a COM call waits, so a button-up
-// posted at once could be handled before the up-down arms its auto-repeat,
-// which would then run on.
+// holds and the program's handler has returned: Wine dispatches messages
+// while a COM call waits, so a button-up handled inside the handler would
+// come before the up-down arms its auto-repeat, which would then run on.
+// The window shows the new position only after the handler (the model
+// moves it), and nothing is dispatched between that and the arming.
 inline bool clickUp(HWND updown, const std::function<bool()>& handled) {
   RECT r{};
   GetClientRect(updown, &r);
   LPARAM at = MAKELPARAM(r.right / 2, r.bottom / 4);
+  const LRESULT before = send(updown, UDM_GETPOS32);
   PostMessageW(updown, WM_LBUTTONDOWN, MK_LBUTTON, at);
   bool ok = waitUntil(handled);
+  // At the top of its range the position stays: then wait a little only.
+  waitUntil([&] { return send(updown, UDM_GETPOS32) != before; }, ok ? 2000 : 0);
   PostMessageW(updown, WM_LBUTTONUP, 0, at);
   settle(updown);
   return ok;
