@@ -15,6 +15,7 @@
 // the body. Process ends the program it started when it goes out of scope.
 // Waits poll with a deadline; never assert on time.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <chrono>
 #include <cstdio>
