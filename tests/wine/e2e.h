@@ -350,6 +350,18 @@ inline std::vector<Child> children(HWND top) {
   return out;
 }
 
+// The first descendant of `top` of that window class, or null.
+inline HWND childOfClass(HWND top, const wchar_t* cls) {
+  for (const auto& c : children(top))
+    if (c.className == cls) return c.hwnd;
+  return nullptr;
+}
+
+// Surva's main window, once the program `app` shows it.
+inline HWND mainWindow(const Process& app, int ms = kDefaultWaitMs) {
+  return waitForProcessWindow(app.id(), [](HWND w) { return className(w) == L"TForm1"; }, ms);
+}
+
 // The first descendant of `top` with this caption (and class, if given).
 inline HWND child(HWND top, const std::wstring& caption, const wchar_t* cls = nullptr) {
   for (const auto& c : children(top))

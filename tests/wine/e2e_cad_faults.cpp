@@ -217,10 +217,9 @@ int main() {
     e2e::Process app = e2e::startProgram(e2e::copyInto(e2e::survaExe(), dir));
     E2E_REQUIRE(app.started());
     Program p{app.id(), nullptr, nullptr, nullptr};
-    p.top = e2e::waitForProcessWindow(app.id(), [](HWND w) { return e2e::className(w) == L"TForm1"; });
+    p.top = e2e::mainWindow(app);
     E2E_REQUIRE(p.top);
-    for (const auto& c : e2e::children(p.top))
-      if (c.className == L"SysTabControl32") p.tabs = c.hwnd;
+    p.tabs = e2e::childOfClass(p.top, L"SysTabControl32");
     E2E_REQUIRE(p.tabs);
     E2E_REQUIRE(e2e::bringToFront(p.top));
     HWND list = p.list = e2e::grids(p.top).at(0);

@@ -126,11 +126,9 @@ int main() {
     for (const auto& f : {ini, list, dxf, sima}) E2E_REQUIRE(e2e::writeBytes(f, kEarlier));
     const std::wstring exe = e2e::copyInto(e2e::survaExe(), dir);
     e2e::Process app = e2e::startProgram(exe);
-    HWND top = e2e::waitForProcessWindow(app.id(), [](HWND w) { return e2e::className(w) == L"TForm1"; });
+    HWND top = e2e::mainWindow(app);
     E2E_REQUIRE(top);
-    HWND tabs = nullptr;
-    for (const auto& c : e2e::children(top))
-      if (c.className == L"SysTabControl32") tabs = c.hwnd;
+    HWND tabs = e2e::childOfClass(top, L"SysTabControl32");
     E2E_REQUIRE(tabs);
 
     // Two points with Z, pasted into the main list.
@@ -212,7 +210,7 @@ int main() {
       return;
     }
     app = e2e::startProgram(exe);
-    top = e2e::waitForProcessWindow(app.id(), [](HWND w) { return e2e::className(w) == L"TForm1"; });
+    top = e2e::mainWindow(app);
     if (E2E_CHECK(top)) {
       pastePoints();
       plot("exchange DXF in a read-only folder");

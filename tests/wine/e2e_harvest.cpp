@@ -58,20 +58,10 @@ HWND checkBox(HWND top, const std::wstring& caption) {
   return nullptr;
 }
 
-HWND ofClass(HWND top, const wchar_t* cls) {
-  for (const auto& c : e2e::children(top))
-    if (c.className == cls) return c.hwnd;
-  return nullptr;
-}
-
 // The program's message box, by its process; its text.
 std::wstring waitForMessage(DWORD pid, HWND* box) {
-  *box = e2e::waitForProcessWindow(pid, [](HWND w) { return e2e::className(w) == L"#32770"; }, 20000);
-  if (!*box) return L"";
-  std::wstring text;
-  for (const auto& c : e2e::children(*box))
-    if (_wcsicmp(c.className.c_str(), L"Static") == 0 && !c.text.empty()) text += c.text;
-  return text;
+  *box = e2e::waitForDialog(pid, nullptr, 20000);
+  return *box ? e2e::messageText(*box) : L"";
 }
 
 }  // namespace
@@ -107,7 +97,7 @@ int main() {
     std::wstring dir = e2e::freshFolder(L"harvest");
     e2e::Process app = e2e::startProgram(e2e::copyInto(e2e::survaExe(), dir));
     E2E_REQUIRE(app.started());
-    HWND top = e2e::waitForProcessWindow(app.id(), [](HWND w) { return e2e::className(w) == L"TForm1"; });
+    HWND top = e2e::mainWindow(app);
     E2E_REQUIRE(top);
     HWND list = e2e::grids(top).at(0);
     HWND textList = e2e::grids(top).at(1);
@@ -132,7 +122,7 @@ int main() {
     E2E_CHECK(e2e::waitUntil([&] { return e2e::gridInfo(list, surva::win32::kGridInfoRowCount) == 3; }));
 
     // The TEXT list: texts only, at their insertion points; the header sorts.
-    HWND tabs = ofClass(top, L"SysTabControl32");
+    HWND tabs = e2e::childOfClass(top, L"SysTabControl32");
     E2E_REQUIRE(tabs);
     e2e::send(tabs, TCM_SETCURFOCUS, 3);
     selectAll(*cad, drawn);
@@ -158,7 +148,7 @@ int main() {
     HWND box = nullptr;
     E2E_CHECK_EQ(waitForMessage(app.id(), &box), std::wstring(L"取得失敗"));
     E2E_CHECK(server.wait(5000) == 9);
-    HWND progress = ofClass(top, PROGRESS_CLASSW);
+    HWND progress = e2e::childOfClass(top, PROGRESS_CLASSW);
     E2E_REQUIRE(progress);
     E2E_CHECK_EQ(static_cast<long long>(e2e::send(progress, PBM_GETPOS)), 0LL);
     if (box) e2e::send(box, WM_COMMAND, IDOK);

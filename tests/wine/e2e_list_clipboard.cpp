@@ -63,7 +63,7 @@ int main() {
     std::wstring dir = e2e::freshFolder(L"list-clipboard");
     e2e::Process app = e2e::startProgram(e2e::copyInto(e2e::survaExe(), dir));
     E2E_REQUIRE(app.started());
-    HWND top = e2e::waitForProcessWindow(app.id(), [](HWND w) { return e2e::className(w) == L"TForm1"; });
+    HWND top = e2e::mainWindow(app);
     E2E_REQUIRE(top);
     auto grids = e2e::grids(top);
     E2E_REQUIRE(grids.size() == 4);

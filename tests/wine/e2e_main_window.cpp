@@ -179,9 +179,7 @@ void typingIntoTheList(HWND top) {
 // Pages switch; a control the layout hides (SpeedButton4 on the third
 // page) stays hidden when its page comes up.
 void pagesAndHiddenControls(HWND top) {
-  HWND tabs = nullptr;
-  for (const auto& c : e2e::children(top))
-    if (c.className == L"SysTabControl32") tabs = c.hwnd;
+  HWND tabs = e2e::childOfClass(top, L"SysTabControl32");
   E2E_REQUIRE(tabs);
   HWND speedButton4 = nullptr;
   for (const auto& c : e2e::children(top)) {
@@ -265,7 +263,7 @@ int main() {
     std::wstring dir = e2e::freshFolder(L"main-window");
     e2e::Process app = e2e::startProgram(e2e::copyInto(e2e::survaExe(), dir));
     E2E_REQUIRE(app.started());
-    HWND top = e2e::waitForProcessWindow(app.id(), [](HWND w) { return e2e::className(w) == L"TForm1"; });
+    HWND top = e2e::mainWindow(app);
     E2E_REQUIRE(top);
 
     std::wstring caption = e2e::text(top);

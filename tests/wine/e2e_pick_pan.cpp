@@ -28,13 +28,10 @@ bool contains(const std::wstring& haystack, const std::wstring& needle) {
 // A message box of the program with this caption; answers it with `button`
 // and returns its text.
 std::wstring answerBox(DWORD pid, const std::wstring& caption, int button) {
-  HWND box = e2e::waitForProcessWindow(
-      pid, [&](HWND w) { return e2e::className(w) == L"#32770" && e2e::text(w) == caption; });
+  HWND box = e2e::waitForDialog(pid, caption.c_str());
   if (!box) return L"(no box)";
-  std::wstring said;
-  for (const auto& c : e2e::children(box))
-    if (_wcsicmp(c.className.c_str(), L"Static") == 0 && !c.text.empty()) said = c.text;
-  PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
+  std::wstring said = e2e::messageText(box);
+  e2e::answer(box, button);
   return said;
 }
 
@@ -63,7 +60,7 @@ int main() {
     }
     e2e::Process app = e2e::startProgram(e2e::copyInto(e2e::survaExe(), dir));
     E2E_REQUIRE(app.started());
-    HWND top = e2e::waitForProcessWindow(app.id(), [](HWND w) { return e2e::className(w) == L"TForm1"; });
+    HWND top = e2e::mainWindow(app);
     E2E_REQUIRE(top);
     E2E_REQUIRE(e2e::bringToFront(top));
     HWND list = e2e::grids(top).at(0);
@@ -109,9 +106,7 @@ int main() {
     doc->get(u"Layers").toObject()->call(u"Add", {Variant(u"WALL")});
     ObjectPtr wall = space->call(u"AddText", {Variant(u"No.7"), Variant::point(5, 5, 0), Variant(2.5)}).toObject();
     wall->put(u"Layer", Variant(u"WALL"));
-    HWND tabs = nullptr;
-    for (const auto& c : e2e::children(top))
-      if (c.className == L"SysTabControl32") tabs = c.hwnd;
+    HWND tabs = e2e::childOfClass(top, L"SysTabControl32");
     E2E_REQUIRE(tabs);
     e2e::send(tabs, TCM_SETCURFOCUS, 2);
     HWND layerField = e2e::child(top, L"OLDLAYER", L"Edit");

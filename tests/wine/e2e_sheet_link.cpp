@@ -83,7 +83,7 @@ int main() {
     std::wstring dir = e2e::freshFolder(L"sheet-link");
     e2e::Process app = e2e::startProgram(e2e::copyInto(e2e::survaExe(), dir));
     E2E_REQUIRE(app.started());
-    HWND top = e2e::waitForProcessWindow(app.id(), [](HWND w) { return e2e::className(w) == L"TForm1"; });
+    HWND top = e2e::mainWindow(app);
     E2E_REQUIRE(top);
     HWND list = e2e::grids(top).at(0);
     HWND zBox = e2e::child(top, L"Z座標", L"Button");

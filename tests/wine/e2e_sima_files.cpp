@@ -63,11 +63,9 @@ int main() {
     E2E_REQUIRE(e2e::writeBytes(dir + L"in.sim", kInput));
     e2e::Process app = e2e::startProgram(e2e::copyInto(e2e::survaExe(), dir));
     E2E_REQUIRE(app.started());
-    HWND top = e2e::waitForProcessWindow(app.id(), [](HWND w) { return e2e::className(w) == L"TForm1"; });
+    HWND top = e2e::mainWindow(app);
     E2E_REQUIRE(top);
-    HWND tabs = nullptr;
-    for (const auto& c : e2e::children(top))
-      if (c.className == L"SysTabControl32") tabs = c.hwnd;
+    HWND tabs = e2e::childOfClass(top, L"SysTabControl32");
     E2E_REQUIRE(tabs);
     auto grids = e2e::grids(top);
     E2E_REQUIRE(grids.size() == 4);

@@ -36,7 +36,7 @@ std::string readAll(const std::wstring& path) {
 
 HWND startAndFindWindow(e2e::Process& app, const std::wstring& exe) {
   app = e2e::startProgram(exe);
-  return e2e::waitForProcessWindow(app.id(), [](HWND w) { return e2e::className(w) == L"TForm1"; });
+  return e2e::mainWindow(app);
 }
 
 }  // namespace

@@ -14,10 +14,6 @@ std::string readAll(const std::wstring& path) {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-HWND mainWindow(const e2e::Process& app) {
-  return e2e::waitForProcessWindow(app.id(), [](HWND w) { return e2e::className(w) == L"TForm1"; });
-}
-
 std::vector<HWND> edits(HWND top) {
   std::vector<HWND> out;
   for (const auto& c : e2e::children(top))
@@ -34,7 +30,7 @@ int main() {
     std::wstring list = folder + L"TargetCAD_APIVersion.txt";
 
     e2e::Process app = e2e::startProgram(exe);
-    HWND w = mainWindow(app);
+    HWND w = e2e::mainWindow(app);
     E2E_REQUIRE(w);
     HWND edit = e2e::child(w, L"編集");
     E2E_REQUIRE(edit);
@@ -65,7 +61,7 @@ int main() {
     E2E_REQUIRE(app.wait().has_value());
 
     app = e2e::startProgram(exe);
-    w = mainWindow(app);
+    w = e2e::mainWindow(app);
     E2E_REQUIRE(w);
     E2E_CHECK_EQ(e2e::text(w), std::wstring(L"Surva2024.2.21 [ GstarCAD 2024 ]"));
     e2e::send(w, WM_CLOSE);

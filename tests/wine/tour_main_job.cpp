@@ -107,8 +107,7 @@ std::string pictures(const std::wstring& stem, bool withSheet = false) {
 // ---- Surva's window ---------------------------------------------------------------
 
 void showTab(int index) {
-  for (const auto& c : e2e::children(survaWindow))
-    if (c.className == L"SysTabControl32") e2e::send(c.hwnd, 0x1330 /* TCM_SETCURFOCUS */, index);
+  e2e::send(e2e::childOfClass(survaWindow, L"SysTabControl32"), 0x1330 /* TCM_SETCURFOCUS */, index);
   RedrawWindow(survaWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
@@ -302,7 +301,7 @@ int main(int argc, char** argv) {
 
     e2e::Process app = e2e::startProgram(exe);
     E2E_REQUIRE(app.started());
-    survaWindow = e2e::waitForProcessWindow(app.id(), [](HWND w) { return e2e::className(w) == L"TForm1"; });
+    survaWindow = e2e::mainWindow(app);
     E2E_REQUIRE(survaWindow);
     // Side by side: Surva on the left, the CAD beside it, the spreadsheet below.
     RECT sr;
