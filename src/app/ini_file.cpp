@@ -73,13 +73,21 @@ void IniFile::save(platform::FileSystem& fs, const text::AnsiCodec& codec, u16vi
   fs.writeFileAtomic(path, encoded.bytes);
 }
 
+const std::vector<IniFile::Header>& IniFile::headers() const {
+  if (!headersKnown_) {
+    headers_.clear();
+    for (std::size_t i = 0; i < lines_.size(); ++i)
+      if (auto name = sectionName(lines_[i])) headers_.push_back({i, u16(*name)});
+    headersKnown_ = true;
+  }
+  return headers_;
+}
+
 std::optional<std::pair<std::size_t, std::size_t>> IniFile::sectionRange(u16view section) const {
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
-    auto name = sectionName(lines_[i]);
-    if (!name || !text::equalsIgnoreAsciiCase(*name, section)) continue;
-    std::size_t end = i + 1;
-    while (end < lines_.size() && !sectionName(lines_[end])) ++end;
-    return std::pair{i, end};
+  const auto& all = headers();
+  for (std::size_t h = 0; h < all.size(); ++h) {
+    if (!text::equalsIgnoreAsciiCase(all[h].name, section)) continue;
+    return std::pair{all[h].line, h + 1 < all.size() ? all[h + 1].line : lines_.size()};
   }
   return std::nullopt;
 }
@@ -118,6 +126,7 @@ bool IniFile::readBool(u16view section, u16view key, bool fallback) const {
 void IniFile::writeString(u16view section, u16view key, u16view value, KeyName name) {
   if (auto found = findKey(section, key)) {
     lines_[found->line] = entryLine(name == KeyName::Keep ? u16view(found->name) : key, value);
+    if (sectionName(lines_[found->line])) headersKnown_ = false;  // a key spelt like "[x]=..."
     return;
   }
   if (auto range = sectionRange(section)) {
@@ -126,11 +135,16 @@ void IniFile::writeString(u16view section, u16view key, u16view value, KeyName n
     std::size_t at = range->second;
     while (at > range->first + 1 && trimView(lines_[at - 1]).empty()) --at;
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), entryLine(key, value));
+    for (Header& h : headers_)  // known: sectionRange found them
+      if (h.line >= at) ++h.line;
+    if (sectionName(lines_[at])) headersKnown_ = false;
     return;
   }
   if (!lines_.empty() && !trimView(lines_.back()).empty()) lines_.emplace_back();
   lines_.push_back(u'[' + u16(section) + u']');
+  if (auto name = sectionName(lines_.back())) headers_.push_back({lines_.size() - 1, u16(*name)});
   lines_.push_back(entryLine(key, value));
+  if (sectionName(lines_.back())) headersKnown_ = false;
 }
 
 void IniFile::writeInteger(u16view section, u16view key, std::int32_t value, KeyName name) {

@@ -60,7 +60,17 @@ class IniFile {
   std::optional<std::pair<std::size_t, std::size_t>> sectionRange(text::u16view section) const;
   std::optional<Found> findKey(text::u16view section, text::u16view key) const;
 
+  // The section headers, found once and kept until a line is added or a
+  // header written: start-up and shutdown look up every setting in turn.
+  struct Header {
+    std::size_t line;
+    text::u16 name;
+  };
+  const std::vector<Header>& headers() const;
+
   std::vector<text::u16> lines_;
+  mutable std::vector<Header> headers_;
+  mutable bool headersKnown_ = false;
   platform::TextEncoding encoding_ = platform::TextEncoding::Ansi;
 };
 

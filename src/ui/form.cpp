@@ -18,6 +18,7 @@ Form::Form(text::u16 name, Backend* backend, Form* owner)
 
 Form::~Form() {
   // Children before parents, so a peer never outlives the window it sits in.
+  byName_.clear();
   while (!controls_.empty()) controls_.pop_back();
   setPeer(nullptr);
 }
@@ -30,9 +31,8 @@ std::vector<Control*> Form::controls() const {
 }
 
 Control* Form::find(text::u16view name) const {
-  for (const auto& c : controls_)
-    if (c->name() == name) return c.get();
-  return nullptr;
+  auto it = byName_.find(name);
+  return it == byName_.end() ? nullptr : it->second;
 }
 
 void Form::setFrameSize(int extraWidth, int extraHeight) {

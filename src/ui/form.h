@@ -1,6 +1,7 @@
 #pragma once
 // A top-level window: it owns its controls, finds them by name, and is
 // shown modelessly or modally through its backend.
+#include <map>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -34,6 +35,7 @@ class Form : public Control {
     T& c = *owned;
     c.setParent(parent ? parent : this);
     controls_.push_back(std::move(owned));
+    byName_.emplace(c.name(), &c);  // the first of a name is the one found
     if (peersAttached_) attachPeer(c);
     return c;
   }
@@ -107,6 +109,7 @@ class Form : public Control {
   Backend* backend_;
   Form* owner_;
   std::vector<std::unique_ptr<Control>> controls_;
+  std::map<text::u16, Control*, std::less<>> byName_;
   bool peersAttached_ = false;
   int frameWidth_ = 16;
   int frameHeight_ = 39;

@@ -56,8 +56,10 @@ TEST(IniFileWrite, NewKeysAndSectionsGoAtTheEndKeepingEverythingElse) {
   ini.writeInteger(u"Form", u"Top", 2);
   ini.writeBool(u"Excel", u"FlagZ", true);
   ini.writeString(u"Excel", u"Dlm", u"-");
-  EXPECT_EQ(ini.lines(), (Lines{u"; keep me", u"[Form]", u"Left=1", u"Mine=yes", u"Top=2", u"", u"[Other]", u"x=1",
+  ini.writeString(u"Other", u"X", u"9");  // found where the added lines moved it
+  EXPECT_EQ(ini.lines(), (Lines{u"; keep me", u"[Form]", u"Left=1", u"Mine=yes", u"Top=2", u"", u"[Other]", u"x=9",
                                 u"junk line", u"", u"[Excel]", u"FlagZ=1", u"Dlm=-"}));
+  EXPECT_EQ(ini.readString(u"excel", u"dlm", u""), u"-");
 }
 
 TEST(IniFileWrite, SectionWrittenTwiceGetsItsSecondGroupInItsExistingPlace) {
