@@ -6,6 +6,8 @@
 # build/fuzz/artifacts/<target>/ and makes the script fail. With
 # FUZZ_MERGE=1 the new inputs that add coverage are merged into fuzz/corpus.
 # FUZZ_NICE sets the niceness (default 10; the machine may be shared).
+# FUZZ_RUNS ends each target after that many executions instead (the
+# seconds still bound it), e.g. FUZZ_RUNS=10000000 scripts/fuzz.sh 86400.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -33,7 +35,7 @@ for t in "${targets[@]}"; do
   mkdir -p "$work" "$artifacts" "fuzz/corpus/$t"
   log=build/fuzz/$t.log
   echo "== fuzz_$t for ${seconds} s"
-  if nice -n "${FUZZ_NICE:-10}" "build/fuzz/fuzz/fuzz_$t" -max_total_time="$seconds" -timeout=10 \
+  if nice -n "${FUZZ_NICE:-10}" "build/fuzz/fuzz/fuzz_$t" -max_total_time="$seconds" -runs="${FUZZ_RUNS:--1}" -timeout=10 \
        -print_final_stats=1 -artifact_prefix="$artifacts/" "$work" "fuzz/corpus/$t" >"$log" 2>&1; then
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     cov=$(grep -oE 'cov: [0-9]+ ft: [0-9]+' "$log" | tail -1)
