@@ -97,7 +97,7 @@ std::optional<IniFile::Found> IniFile::findKey(u16view section, u16view key) con
   if (!range) return std::nullopt;
   for (std::size_t i = range->first + 1; i < range->second; ++i) {
     auto kl = keyLine(lines_[i]);
-    if (kl && text::equalsIgnoreAsciiCase(kl->name, key)) return Found{i, u16(kl->name), u16(kl->value)};
+    if (kl && text::equalsIgnoreAsciiCase(kl->name, key)) return Found{i, kl->name, kl->value};
   }
   return std::nullopt;
 }
@@ -125,7 +125,7 @@ bool IniFile::readBool(u16view section, u16view key, bool fallback) const {
 
 void IniFile::writeString(u16view section, u16view key, u16view value, KeyName name) {
   if (auto found = findKey(section, key)) {
-    lines_[found->line] = entryLine(name == KeyName::Keep ? u16view(found->name) : key, value);
+    lines_[found->line] = entryLine(name == KeyName::Keep ? found->name : key, value);
     if (sectionName(lines_[found->line])) headersKnown_ = false;  // a key spelt like "[x]=..."
     return;
   }

@@ -51,10 +51,11 @@ class IniFile {
   platform::TextEncoding encoding() const { return encoding_; }
 
  private:
+  // Views into lines_: valid until a line changes.
   struct Found {
     std::size_t line = 0;
-    text::u16 name;   // key name as the file spells it
-    text::u16 value;  // raw text after "="
+    text::u16view name;   // key name as the file spells it
+    text::u16view value;  // raw text after "="
   };
   // [first, end) lines of the first section of that name, header included.
   std::optional<std::pair<std::size_t, std::size_t>> sectionRange(text::u16view section) const;

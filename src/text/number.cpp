@@ -20,6 +20,7 @@ std::string numberShape(u16view s) {
   while (b < e && isBlank(s[b])) ++b;
   while (e > b && isBlank(s[e - 1])) --e;
   std::string out;
+  out.reserve(e - b);
   std::size_t i = b;
   if (i < e && (s[i] == u'+' || s[i] == u'-')) {
     if (s[i] == u'-') out += '-';

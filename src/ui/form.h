@@ -1,9 +1,10 @@
 #pragma once
 // A top-level window: it owns its controls, finds them by name, and is
 // shown modelessly or modally through its backend.
-#include <map>
 #include <memory>
 #include <stdexcept>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "ui/control.h"
@@ -109,7 +110,12 @@ class Form : public Control {
   Backend* backend_;
   Form* owner_;
   std::vector<std::unique_ptr<Control>> controls_;
-  std::map<text::u16, Control*, std::less<>> byName_;
+  // Hashed: start-up and shutdown look up every setting's control by name.
+  struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(text::u16view s) const { return std::hash<text::u16view>{}(s); }
+  };
+  std::unordered_map<text::u16, Control*, NameHash, std::equal_to<>> byName_;
   bool peersAttached_ = false;
   int frameWidth_ = 16;
   int frameHeight_ = 39;
