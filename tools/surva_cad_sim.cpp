@@ -50,6 +50,7 @@
 #include "win32/dispatch_type_info.h"
 #include "win32/services.h"
 #include "win32/wide.h"
+#include "stand_in_server.h"
 
 using namespace surva;
 using platform::Variant;
@@ -104,7 +105,7 @@ std::optional<Options> parseOptions() {
   return o;
 }
 
-void report(const u16& message) { std::fprintf(stderr, "surva_cad_sim: %s\n", text::toUtf8(message).c_str()); }
+void report(const u16& message) { tools::report("surva_cad_sim", message); }
 
 [[noreturn]] void fail(u16 message) { throw platform::AutomationError(std::move(message), E_INVALIDARG); }
 
@@ -606,12 +607,6 @@ HWND createWindow(HINSTANCE instance, const u16& progId, bool minimized) {
   return hwnd;
 }
 
-u16 modulePath() {
-  wchar_t buffer[MAX_PATH];
-  GetModuleFileNameW(nullptr, buffer, MAX_PATH);
-  return win32::fromWideZ(buffer);
-}
-
 int run(HINSTANCE instance) {
   auto options = parseOptions();
   if (!options) {
@@ -625,12 +620,8 @@ int run(HINSTANCE instance) {
     return 0;
   }
   if (options->regServer) {
-    u16 error;
-    auto registration = win32::ClassRegistration::create(options->progId, classId, modulePath(), error);
-    if (!registration) {
-      report(error);
-      return 3;
-    }
+    auto registration = tools::registerClass("surva_cad_sim", options->progId, classId);
+    if (!registration) return 3;
     registration->keep();
     return 0;
   }
@@ -642,12 +633,8 @@ int run(HINSTANCE instance) {
   }
   std::optional<win32::ClassRegistration> registration;
   if (options->registerWhileRunning) {
-    u16 error;
-    registration = win32::ClassRegistration::create(options->progId, classId, modulePath(), error);
-    if (!registration) {
-      report(error);
-      return 3;
-    }
+    registration = tools::registerClass("surva_cad_sim", options->progId, classId);
+    if (!registration) return 3;
   }
 
   auto filter = win32::ComPtr<win32::BusyMessageFilter>::adopt(win32::BusyMessageFilter::Create());
@@ -674,29 +661,11 @@ int run(HINSTANCE instance) {
     if (!refreshPosted && theHost) refreshPosted = PostMessageW(theHost->window, kRefreshMessage, 0, 0);
   });
 
-  CLSID clsid;
-  CLSIDFromString(kClassIdText, &clsid);
   auto application = win32::ComPtr<IDispatch>::adopt(win32::DispatchAdapter::wrap(host));
-  int exitCode = 0;
-  {
-    win32::RunningObject running(clsid, application.get());
-    win32::RegisteredClassObject factory(clsid, application.get());
-    if (FAILED(running.result())) {
-      wchar_t code[16];
-      swprintf(code, 16, L"%08lX", static_cast<unsigned long>(running.result()));
-      report(u"実行中オブジェクト表に登録できません（" + win32::fromWideZ(code) + u"）．");
-      exitCode = 6;
-    } else {
-      if (!options->readyEvent.empty()) {
-        if (HANDLE ready = OpenEventW(EVENT_MODIFY_STATE, FALSE, win32::wideOf(options->readyEvent))) {
-          SetEvent(ready);
-          CloseHandle(ready);
-        }
-      }
-      while (pumpOne(*host)) {
-      }
+  const int exitCode = tools::serve("surva_cad_sim", kClassIdText, application.get(), true, options->readyEvent, [&] {
+    while (pumpOne(*host)) {
     }
-  }
+  });
   win32::DispatchAdapter::setAfterInvoke(nullptr);
   cad->user().onStarved = nullptr;
   theHost = nullptr;

@@ -48,6 +48,7 @@
 #include "win32/files.h"
 #include "win32/offscreen_paint.h"
 #include "win32/wide.h"
+#include "stand_in_server.h"
 
 using namespace surva;
 using platform::Variant;
@@ -92,7 +93,7 @@ std::optional<Options> parseOptions() {
   return o;
 }
 
-void report(const u16& message) { std::fprintf(stderr, "surva_sheet_sim: %s\n", text::toUtf8(message).c_str()); }
+void report(const u16& message) { tools::report("surva_sheet_sim", message); }
 
 [[noreturn]] void fail(u16 message) { throw platform::AutomationError(std::move(message), E_INVALIDARG); }
 
@@ -496,20 +497,6 @@ HWND createWindow(HINSTANCE instance) {
   return hwnd;
 }
 
-u16 modulePath() {
-  wchar_t buffer[MAX_PATH];
-  GetModuleFileNameW(nullptr, buffer, MAX_PATH);
-  return win32::fromWideZ(buffer);
-}
-
-void signalReady(const u16& name) {
-  if (name.empty()) return;
-  if (HANDLE ready = OpenEventW(EVENT_MODIFY_STATE, FALSE, win32::wideOf(name))) {
-    SetEvent(ready);
-    CloseHandle(ready);
-  }
-}
-
 int run(HINSTANCE instance) {
   auto options = parseOptions();
   if (!options) {
@@ -529,12 +516,8 @@ int run(HINSTANCE instance) {
       report(u"Excel.Application は Wine の中でだけ登録します．");
       return 3;
     }
-    u16 error;
-    registration = win32::ClassRegistration::create(options->progId, classId, modulePath(), error);
-    if (!registration) {
-      report(error);
-      return 3;
-    }
+    registration = tools::registerClass("surva_sheet_sim", options->progId, classId);
+    if (!registration) return 3;
   }
 
   auto sheet = std::make_shared<sim::Spreadsheet>();
@@ -555,31 +538,15 @@ int run(HINSTANCE instance) {
   if (!options->open.empty() && !openCsv(options->open)) return 7;
   refresh();
 
-  CLSID clsid;
-  CLSIDFromString(kClassIdText, &clsid);
   auto application = win32::ComPtr<IDispatch>::adopt(win32::DispatchAdapter::wrap(host));
-  int exitCode = 0;
-  {
-    std::optional<win32::RunningObject> running;
-    std::optional<win32::RegisteredClassObject> factory;
-    if (!options->noObject) {
-      running.emplace(clsid, application.get());
-      factory.emplace(clsid, application.get());
-    }
-    if (running && FAILED(running->result())) {
-      wchar_t code[16];
-      swprintf(code, 16, L"%08lX", static_cast<unsigned long>(running->result()));
-      report(u"実行中オブジェクト表に登録できません（" + win32::fromWideZ(code) + u"）．");
-      exitCode = 6;
-    } else {
-      signalReady(options->readyEvent);
-      MSG msg;
-      while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-      }
-    }
-  }
+  const int exitCode =
+      tools::serve("surva_sheet_sim", kClassIdText, application.get(), !options->noObject, options->readyEvent, [] {
+        MSG msg;
+        while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+          TranslateMessage(&msg);
+          DispatchMessageW(&msg);
+        }
+      });
   win32::DispatchAdapter::setAfterInvoke(nullptr);
   theHost = nullptr;
   application.reset();

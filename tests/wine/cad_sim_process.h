@@ -6,6 +6,7 @@
 #include <string>
 
 #include "e2e.h"
+#include "win32/com_automation.h"
 
 namespace e2e {
 
@@ -82,6 +83,13 @@ class CadSimProcess {
   HANDLE process_ = nullptr;
   bool started_ = false;
 };
+
+// The application object a running stand-in published under `progId`;
+// null when the ProgID is unknown or nothing runs under it.
+inline surva::platform::ObjectPtr runningObject(surva::win32::ComAutomation& automation, std::u16string_view progId) {
+  auto classId = automation.classFromProgId(progId);
+  return classId ? automation.activeObject(*classId) : nullptr;
+}
 
 // Runs the stand-in for a one-shot command (--regserver) and returns its
 // exit code.

@@ -108,9 +108,7 @@ int main() {
     e2e::CadSimProcess server(L"--progid SurvaSim.Window --register --interactive");
     E2E_REQUIRE(server.started());
     win32::ComAutomation automation;
-    auto classId = automation.classFromProgId(u"SurvaSim.Window");
-    E2E_REQUIRE(classId.has_value());
-    auto app = automation.activeObject(*classId);
+    auto app = e2e::runningObject(automation, u"SurvaSim.Window");
     E2E_REQUIRE(app != nullptr);
     byReferenceArgumentsReachTheDrawing(*app);
     windowDrawsAndAPersonSelects(*app);

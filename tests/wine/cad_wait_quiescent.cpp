@@ -14,16 +14,11 @@ using platform::Variant;
 
 namespace {
 
-platform::ObjectPtr attach(win32::ComAutomation& automation, text::u16view progId) {
-  auto classId = automation.classFromProgId(progId);
-  return classId ? automation.activeObject(*classId) : nullptr;
-}
-
 void waitReturnsAfterThePick(win32::ComAutomation& automation, const wchar_t* arguments, text::u16view progId,
                              text::u16view stateMember) {
   e2e::CadSimProcess server(arguments);
   E2E_CHECK(server.started());
-  auto app = attach(automation, progId);
+  auto app = e2e::runningObject(automation, progId);
   E2E_CHECK(app != nullptr);
   if (!app) return;
   auto document = app->get(u"ActiveDocument").toObject();
@@ -41,7 +36,7 @@ void waitReturnsAfterThePick(win32::ComAutomation& automation, const wchar_t* ar
 
 void closedCadEndsTheWaitWithAnError(win32::ComAutomation& automation) {
   auto server = std::make_unique<e2e::CadSimProcess>(L"--progid SurvaSim.Wait --register");
-  auto app = attach(automation, u"SurvaSim.Wait");
+  auto app = e2e::runningObject(automation, u"SurvaSim.Wait");
   E2E_CHECK(app != nullptr);
   if (!app) return;
   app->get(u"ActiveDocument").toObject()->call(u"SendCommand", {Variant(u"_ID ")});

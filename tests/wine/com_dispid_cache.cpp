@@ -51,9 +51,7 @@ int main() {
     e2e::CadSimProcess server(L"--progid SurvaSim.DispIds --register");
     E2E_REQUIRE(server.started());
     win32::ComAutomation automation;
-    auto classId = automation.classFromProgId(u"SurvaSim.DispIds");
-    E2E_REQUIRE(classId.has_value());
-    auto app = automation.activeObject(*classId);
+    auto app = e2e::runningObject(automation, u"SurvaSim.DispIds");
     E2E_REQUIRE(app != nullptr);
     eachMemberIsLookedUpOnce(*app);
     objectsReadInALoopAskOncePerObject(*app);

@@ -90,8 +90,7 @@ void selectAll(Object& cad, const std::vector<std::wstring>& handles) {
 // The application object of a stand-in just started; null when it did not start.
 ObjectPtr attach(surva::win32::ComAutomation& automation, e2e::CadSimProcess& server) {
   if (!E2E_CHECK(server.started())) return nullptr;
-  auto classId = automation.classFromProgId(u"Gcad.Application.23");
-  return classId ? automation.activeObject(*classId) : nullptr;
+  return e2e::runningObject(automation, u"Gcad.Application.23");
 }
 
 ObjectPtr modelSpace(Object& cad) { return cad.get(u"ActiveDocument").toObject()->get(u"ModelSpace").toObject(); }

@@ -43,9 +43,7 @@ int main() {
     surva::win32::ComAutomation automation;
     e2e::CadSimProcess server(L"--progid Gcad.Application.23 --register");
     E2E_REQUIRE(server.started());
-    auto classId = automation.classFromProgId(u"Gcad.Application.23");
-    E2E_REQUIRE(classId.has_value());
-    ObjectPtr cad = automation.activeObject(*classId);
+    ObjectPtr cad = e2e::runningObject(automation, u"Gcad.Application.23");
     ObjectPtr doc = cad->get(u"ActiveDocument").toObject();
     ObjectPtr space = doc->get(u"ModelSpace").toObject();
     space->call(u"AddLine", {Variant::point(0, 50, 0), Variant::point(100, 50, 0)});

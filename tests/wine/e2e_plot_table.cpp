@@ -41,9 +41,7 @@ int main() {
     surva::win32::ComAutomation automation;
     e2e::CadSimProcess server(L"--progid Gcad.Application.23 --register");
     E2E_REQUIRE(server.started());
-    auto classId = automation.classFromProgId(u"Gcad.Application.23");
-    E2E_REQUIRE(classId.has_value());
-    auto cad = automation.activeObject(*classId);
+    auto cad = e2e::runningObject(automation, u"Gcad.Application.23");
     E2E_REQUIRE(cad != nullptr);
 
     std::wstring dir = e2e::freshFolder(L"plot-table");

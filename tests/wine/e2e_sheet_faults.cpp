@@ -31,9 +31,7 @@ Sheet startSheet(surva::win32::ComAutomation& automation, int rows) {
   Sheet s;
   s.process = std::make_unique<e2e::CadSimProcess>(L"--register", true, e2e::sheetSimPath());
   E2E_REQUIRE(s.process->started());
-  auto classId = automation.classFromProgId(u"Excel.Application");
-  E2E_REQUIRE(classId.has_value());
-  s.app = automation.activeObject(*classId);
+  s.app = e2e::runningObject(automation, u"Excel.Application");
   E2E_REQUIRE(s.app != nullptr);
   s.app->call(u"SimFill", {Variant(rows)});
   return s;

@@ -60,9 +60,7 @@ int main() {
     surva::win32::ComAutomation automation;
     auto server = std::make_unique<e2e::CadSimProcess>(L"--register", true, e2e::sheetSimPath());
     E2E_REQUIRE(server->started());
-    auto classId = automation.classFromProgId(u"Excel.Application");
-    E2E_REQUIRE(classId.has_value());
-    auto excel = automation.activeObject(*classId);
+    auto excel = e2e::runningObject(automation, u"Excel.Application");
     E2E_REQUIRE(excel != nullptr);
 
     const std::u16string longName = std::u16string(2000, u'杭') + u"\r\n①𠀋";

@@ -47,9 +47,7 @@ int main() {
     surva::win32::ComAutomation automation;
     e2e::CadSimProcess server(L"--progid SurvaSim.RoundTrips --register");
     E2E_REQUIRE(server.started());
-    auto classId = automation.classFromProgId(u"SurvaSim.RoundTrips");
-    E2E_REQUIRE(classId.has_value());
-    ObjectPtr sim = automation.activeObject(*classId);
+    ObjectPtr sim = e2e::runningObject(automation, u"SurvaSim.RoundTrips");
     E2E_REQUIRE(sim != nullptr);
     ObjectPtr doc = sim->get(u"ActiveDocument").toObject();
     ObjectPtr space = doc->get(u"ModelSpace").toObject();

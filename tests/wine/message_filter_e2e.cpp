@@ -133,9 +133,7 @@ void answersThroughTheComInterface() {
 // The application object of a stand-in started as "SurvaSim.Filter".
 platform::ObjectPtr filterCad(win32::ComAutomation& automation, e2e::CadSimProcess& server) {
   E2E_REQUIRE(server.started());
-  auto classId = automation.classFromProgId(u"SurvaSim.Filter");
-  E2E_REQUIRE(classId.has_value());
-  auto app = automation.activeObject(*classId);
+  auto app = e2e::runningObject(automation, u"SurvaSim.Filter");
   E2E_REQUIRE(app != nullptr);
   return app;
 }

@@ -281,7 +281,7 @@ int main(int argc, char** argv) {
     // The drawing at 1:500 in metres: DIMSCALE 0.5 gives labels 1.25 m high.
     e2e::CadSimProcess cadServer(L"--progid Gcad.Application.23 --register --interactive --variable DIMSCALE=0.5");
     E2E_REQUIRE(cadServer.started());
-    auto cad = automation.activeObject(*automation.classFromProgId(u"Gcad.Application.23"));
+    auto cad = e2e::runningObject(automation, u"Gcad.Application.23");
     E2E_REQUIRE(cad != nullptr);
     cadWindow = reinterpret_cast<HWND>(static_cast<std::intptr_t>(cad->get(u"HWND").toInt()));
 
@@ -292,8 +292,7 @@ int main(int argc, char** argv) {
       // Holding the sample worksheet, whose first row is the header.
       sheetServer = e2e::startProgram(sheetExe, L"--register --open \"" + samples + L"survey.csv\"");
       e2e::waitUntil([&] {
-        auto id = automation.classFromProgId(u"Excel.Application");
-        if (id) sheet = automation.activeObject(*id);
+        sheet = e2e::runningObject(automation, u"Excel.Application");
         return sheet != nullptr;
       });
       sheetWindow = FindWindowW(L"XLMAIN", nullptr);
