@@ -98,6 +98,9 @@ void HarvestTexts(const HarvestContext& c, HarvestWindow& window) {
       (*set).call(u"SelectOnScreen", {types, values});
       window.restore();
       if ((*set).get(u"Count").toInt() > 0) {
+        // The store the main list was listed from goes: its list display
+        // boxes would rebuild the main list from these texts alone.
+        window.setListDisplayEnabled(false);
         ReadSelection(*set, HarvestMode::TextList, window.progress(), c.store);
         window.listFromStore();
       }

@@ -44,7 +44,8 @@ text::u16 HarvestSummary(const HarvestStore& store);
 void HarvestToMainList(const HarvestContext& context, HarvestWindow& window);
 
 // "TEXT 取得": only TEXT entities may be selected; a failure while selecting,
-// reading or listing is dropped without a message.
+// reading or listing is dropped without a message. A harvest that replaces
+// the store disables the main tab's list display.
 void HarvestTexts(const HarvestContext& context, HarvestWindow& window);
 
 }  // namespace surva::cad

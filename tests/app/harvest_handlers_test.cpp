@@ -184,8 +184,22 @@ TEST_F(HarvestHandlersTest, TextHarvestListsOnlyTextsAtTheirInsertionPointAndSor
   EXPECT_EQ(form.StringGrid2.cellStyle(0, 1).align, ui::Align::Left);
   // The main tab is left alone.
   EXPECT_EQ(form.StringGrid1.cells().cell(0, 1), u"P1");
-  EXPECT_TRUE(form.GroupBox2.enabled());
   EXPECT_EQ(form.StatusBar1.panelText(0), u"");
+}
+
+// The TEXT harvest replaces the store the main list was listed from; a
+// list display box clicked afterwards must not rebuild the main list from
+// texts alone.
+TEST_F(HarvestHandlersTest, TextHarvestLeavesTheMainListsHarvestAlone) {
+  form.CheckBox6.setChecked(true);
+  userSelects({add(sim::makePoint({20, 0, 0})), add(sim::makeCircle({30, 0, 0}, 1))});
+  form.Button4.click();
+  const std::string harvested = listed(form.StringGrid1);
+  ASSERT_EQ(harvested, "|20.000|0.000|0.000|1\n|30.000|0.000|0.000|2\n");
+  userSelects({add(sim::makeText(u"T", {1, 1, 0}, 1))});
+  form.Button6.click();
+  if (form.GroupBox2.enabled()) form.CheckBox6.setChecked(false);  // what the user can click
+  EXPECT_EQ(listed(form.StringGrid1), harvested);
 }
 
 TEST_F(HarvestHandlersTest, TextHarvestDropsErrorsSilently) {

@@ -128,6 +128,9 @@ int main() {
     E2E_CHECK(e2e::waitUntil([&] { return e2e::gridInfo(textList, surva::win32::kGridInfoRowCount) == 8; }, 20000));
     E2E_CHECK_EQ(e2e::gridCell(textList, 0, 1), std::wstring(L"FAR"));
     E2E_CHECK_EQ(e2e::gridCell(textList, 1, 2), std::wstring(L"1.000"));
+    // The store holds the texts now: the main list cannot be rebuilt from it.
+    E2E_CHECK(!e2e::enabled(group));
+    E2E_CHECK_EQ(rows(list), std::wstring(L"C-1 200.000 0.000; P-9 50.000 50.000"));
     LPARAM header = MAKELPARAM(10, 9);
     PostMessageW(textList, WM_LBUTTONDOWN, MK_LBUTTON, header);
     PostMessageW(textList, WM_LBUTTONUP, 0, header);
