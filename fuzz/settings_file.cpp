@@ -6,6 +6,7 @@
 #include "app/window_placement.h"
 #include "fuzz_check.h"
 #include "platform/text_file.h"
+#include "sim/sim_automation.h"
 #include "support/fakes.h"
 #include "ui/controls.h"
 
@@ -13,10 +14,18 @@ using namespace surva;
 
 namespace {
 
+// Services as the program has them: automation included (no CAD
+// installed), since check boxes read from the file run their handlers.
+platform::Services& withAutomation(fakes::TestServices& f, platform::Automation& automation) {
+  f.services.automation = &automation;
+  return f.services;
+}
+
 struct Window {
   fakes::TestServices fakes;
+  sim::SimAutomation automation;
   app::AppState state;
-  app::MainForm form{fakes.services, state};
+  app::MainForm form{withAutomation(fakes, automation), state};
 };
 
 struct Held {
@@ -64,6 +73,7 @@ Held start(Window& w, const app::IniFile& ini) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static Window w;
+  w.fakes.dialogs.shown.clear();  // what the handlers said about the missing CAD
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   auto content = platform::decodeText(bytes, w.fakes.codec);
   const std::size_t lineCount = content.lines.size();
