@@ -16,7 +16,8 @@ void pasteFilling(ui::TextGrid& grid, platform::Clipboard& clipboard) {
   if (lines.empty()) return;
   ui::TextGrid::BatchUpdate batch(grid);
   GrowForPaste(grid, lines.size());
-  const ui::GridRect sel = grid.selection();
+  ui::GridRect sel = grid.selection();
+  sel.top = PasteTop(grid);
   const int count = static_cast<int>(lines.size());
   for (int l = 0; l < count; ++l) {
     for (std::size_t f = 0; f < lines[l].size(); ++f) {
@@ -41,7 +42,7 @@ void HandleGridKeys(ui::TextGrid& grid, bool editing, ui::KeyCode& key, ui::Shif
     } else if (sel.top != sel.bottom || sel.left != sel.right) {
       key = ui::keys::None;
       ClearRect(grid, sel);
-    } else if (!editing) {
+    } else if (!editing && isDataRow(grid, grid.row())) {
       grid.setCell(grid.col(), grid.row(), {});
     }
   } else if (key == ui::keys::Insert && shift.shift) {

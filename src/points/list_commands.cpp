@@ -22,8 +22,10 @@ void RenumberPlotNo(ui::TextGrid& grid) {
   for (int r = 1; r < grid.rowCount(); ++r) grid.setCell(kPlotNoCol, r, text::intToText(r));
 }
 
+int PasteTop(const ui::TextGrid& grid) { return std::max(grid.selection().top, grid.fixedRows()); }
+
 bool GrowForPaste(ui::TextGrid& grid, std::size_t lines) {
-  const long long from = std::max(grid.row(), grid.selection().top);
+  const long long from = std::max(grid.row(), PasteTop(grid));
   const long long needed = from + static_cast<long long>(lines);
   // Growing to the row count it already has is no growth.
   if (lines == 0 || needed <= grid.rowCount()) return false;
@@ -33,7 +35,7 @@ bool GrowForPaste(ui::TextGrid& grid, std::size_t lines) {
 
 void ClearRect(ui::TextGrid& grid, const ui::GridRect& rect) {
   ui::TextGrid::BatchUpdate batch(grid);
-  for (int r = rect.top; r <= rect.bottom; ++r)
+  for (int r = std::max(rect.top, grid.fixedRows()); r <= rect.bottom; ++r)
     for (int c = rect.left; c <= rect.right; ++c) grid.setCell(c, r, {});
 }
 
@@ -66,7 +68,7 @@ void PasteAtCurrentCell(ui::TextGrid& grid, platform::Clipboard& clipboard, cons
   const ClipboardLines lines = ParseClipboardText(clipboard.getText());
   ui::TextGrid::BatchUpdate batch(grid);
   const bool grew = GrowForPaste(grid, lines.size());
-  WriteLines(grid, lines, grid.selection().left, grid.selection().top);
+  WriteLines(grid, lines, grid.selection().left, PasteTop(grid));
   if (grew && rowPanel) rowPanel(RowPanelText(grid));
   RenumberPlotNo(grid);
 }

@@ -22,6 +22,9 @@ text::u16 RowPanelText(const ui::TextGrid& grid);
 // Writes each data row's number into the PLOT No. column.
 void RenumberPlotNo(ui::TextGrid& grid);
 
+// The row a paste starts from: the selection's top row, or the first data
+// row of a list that has none yet (the header is never pasted over).
+int PasteTop(const ui::TextGrid& grid);
 // Grows the grid so that `lines` rows fit from the current row on (the
 // selection's top row, when that is lower). True when it grew.
 bool GrowForPaste(ui::TextGrid& grid, std::size_t lines);
@@ -50,7 +53,7 @@ void SortListByStationNumber(ui::TextGrid& grid);
 // one empty data row numbered "1".
 void RemoveRepeatedRows(ui::TextGrid& grid);
 
-// Empties every cell of the rectangle.
+// Empties every cell of the rectangle below the header.
 void ClearRect(ui::TextGrid& grid, const ui::GridRect& rect);
 // Writes the lines from the cell (left, top) on; fields right of the last
 // column are dropped.

@@ -12,7 +12,7 @@ TextGrid::TextGrid(int colCount, int rowCount, int fixedRows)
     : colCount_(std::max(1, colCount)), fixedRows_(std::max(0, fixedRows)) {
   rows_.assign(std::max(1, rowCount), std::vector<text::u16>(colCount_));
   col_ = 0;
-  row_ = std::min(fixedRows_, this->rowCount() - 1);
+  row_ = firstCursorRow();
   selection_ = {col_, row_, col_, row_};
   reportedCol_ = col_;
   reportedRow_ = row_;
@@ -98,7 +98,7 @@ void TextGrid::clearAll() {
 void TextGrid::setCurrent(int col, int row) {
   aboutToChange();
   col_ = std::clamp(col, 0, colCount_ - 1);
-  row_ = std::clamp(row, 0, rowCount() - 1);
+  row_ = std::clamp(row, firstCursorRow(), rowCount() - 1);
   selection_ = {col_, row_, col_, row_};
   changed();
 }
@@ -109,19 +109,19 @@ void TextGrid::setSelection(GridRect rect) {
   if (rect.top > rect.bottom) std::swap(rect.top, rect.bottom);
   rect.left = std::clamp(rect.left, 0, colCount_ - 1);
   rect.right = std::clamp(rect.right, 0, colCount_ - 1);
-  rect.top = std::clamp(rect.top, 0, rowCount() - 1);
-  rect.bottom = std::clamp(rect.bottom, 0, rowCount() - 1);
+  rect.top = std::clamp(rect.top, firstCursorRow(), rowCount() - 1);
+  rect.bottom = std::clamp(rect.bottom, firstCursorRow(), rowCount() - 1);
   selection_ = rect;
   changed();
 }
 
 void TextGrid::clampCursor() {
   col_ = std::clamp(col_, 0, colCount_ - 1);
-  row_ = std::clamp(row_, 0, rowCount() - 1);
+  row_ = std::clamp(row_, firstCursorRow(), rowCount() - 1);
   selection_.left = std::clamp(selection_.left, 0, colCount_ - 1);
   selection_.right = std::clamp(selection_.right, 0, colCount_ - 1);
-  selection_.top = std::clamp(selection_.top, 0, rowCount() - 1);
-  selection_.bottom = std::clamp(selection_.bottom, 0, rowCount() - 1);
+  selection_.top = std::clamp(selection_.top, firstCursorRow(), rowCount() - 1);
+  selection_.bottom = std::clamp(selection_.bottom, firstCursorRow(), rowCount() - 1);
 }
 
 void TextGrid::changed() {

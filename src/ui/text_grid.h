@@ -2,6 +2,7 @@
 // The cells of a string grid, with no GUI in it: text cells, a fixed header
 // row, the current cell and the selected rectangle. The StringGrid control
 // holds one; the list commands work on it directly.
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -26,6 +27,9 @@ class TextGrid {
   int rowCount() const { return static_cast<int>(rows_.size()); }
   int fixedRows() const { return fixedRows_; }
   int dataRowCount() const { return rowCount() - fixedRows_; }
+  // The first row the current cell may take: the first data row, or the
+  // last fixed row of a grid without data rows.
+  int firstCursorRow() const { return std::min(fixedRows_, rowCount() - 1); }
 
   // Growing adds empty rows or columns; shrinking drops them. The current
   // cell and selection are kept inside the grid.
@@ -45,6 +49,8 @@ class TextGrid {
   void deleteRow(int at);
   void clearAll();  // every cell empty, sizes kept
 
+  // The current cell and the selection stay off the fixed rows while a data
+  // row exists: a paste or clear from there would overwrite the header.
   int col() const { return col_; }
   int row() const { return row_; }
   // Sets the current cell and collapses the selection onto it.

@@ -99,6 +99,24 @@ TEST(PasteCommands, OneLineWithoutLineBreakStillPastes) {
   EXPECT_EQ(g.rowCount(), 3);
 }
 
+TEST(PasteCommands, AListWithoutDataRowsKeepsItsHeader) {
+  // As a worksheet read that found nothing leaves the main list.
+  ui::TextGrid g = listOf({{u"P0", u"1", u"2"}});
+  g.setRowCells(0, {u"測点", u"X"});
+  g.setCurrent(1, 1);
+  g.setRowCount(1);
+  fakes::FakeClipboard clip;
+  clip.text = u"P1\t100\r\nP2\t200\r\n";
+  PasteAtCurrentCell(g, clip, {});
+  EXPECT_EQ(g.cell(0, 0), u"測点");
+  EXPECT_EQ(dataRows(g), (Rows{{u"", u"P1", u"100", u"", u"1"}, {u"", u"P2", u"200", u"", u"2"}}));
+  EXPECT_EQ(g.row(), 1);  // grown, the current cell leaves the header
+
+  g.setRowCount(1);
+  ClearRect(g, {0, 0, 4, 0});
+  EXPECT_EQ(g.cell(0, 0), u"測点");
+}
+
 TEST(PasteCommands, AtTheFirstCellKeepsTheRowsBelow) {
   auto g = numberedList(10);
   fakes::FakeClipboard clip;
