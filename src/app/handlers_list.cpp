@@ -12,10 +12,11 @@ points::RowPanelSink rowPanelOf(ui::StatusBar& bar) {
   return [&bar](const text::u16& t) { bar.setPanelText(0, t); };
 }
 
-// The keys that change cells commit an open editor through the grid; Ctrl+C
-// changes nothing, so commit here, and the copy holds what the user typed.
+// The keys that change cells commit an open editor through the grid, but
+// Ctrl+C changes nothing and Ctrl+X copies before it clears: commit here, so
+// that the copy holds what the user typed.
 void commitBeforeCopy(ui::StringGrid& grid, ui::KeyCode key, ui::ShiftState shift) {
-  if (grid.editorMode() && shift.ctrl && key == 'C') grid.endEdit(true);
+  if (grid.editorMode() && shift.ctrl && (key == 'C' || key == 'X')) grid.endEdit(true);
 }
 
 void gridKeys(ui::StringGrid& grid, platform::Services& services, ui::KeyCode& key, ui::ShiftState shift) {

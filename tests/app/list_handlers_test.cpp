@@ -103,3 +103,15 @@ TEST(ListHandlers, CtrlVInAnOpenEditorPastesRows) {
   EXPECT_EQ(list.cells().cell(0, rows - 1), u"P1");
   EXPECT_EQ(list.cells().cell(1, rows), u"2");
 }
+
+TEST(ListHandlers, CtrlXInAnOpenEditorCutsWhatWasTyped) {
+  MainFormFixture f;
+  auto& list = f.form.StringGrid1;
+  list.cells().setCell(1, 1, u"12345.678");
+  list.selectCell(1, 1);
+  ASSERT_TRUE(list.beginEdit());
+  list.setEditorText(u"12346.100");
+  list.keyDown('X', {false, true, false});
+  EXPECT_EQ(f.fakes.clipboard.text, u"12346.100\r\n");
+  EXPECT_EQ(list.cells().cell(1, 1), u"");
+}
