@@ -63,12 +63,14 @@ text::u16 HarvestSummary(const HarvestStore& s) {
 void HarvestToMainList(const HarvestContext& c, HarvestWindow& window) {
   c.store.ucs.reset();
   bool failed = false;
+  bool harvested = false;
   if (CheckTargetProgID(*c.services.automation, *c.services.dialogs, c.targetProgId)) {
     TempSetGuard set(prepareSelection(c, window));
     try {
       (*set).call(u"SelectOnScreen", {Variant(), Variant()});
       window.restore();
       if ((*set).get(u"Count").toInt() > 0) {
+        harvested = true;
         const int n = ReadSelection(*set, HarvestMode::MainList, window.progress(), c.store);
         window.setSummary(n == 0 ? text::u16() : HarvestSummary(c.store));
         window.listFromStore();
@@ -80,7 +82,10 @@ void HarvestToMainList(const HarvestContext& c, HarvestWindow& window) {
       window.setSummary({});
     }
     window.restore();
-    window.setListDisplayEnabled(!failed);
+    // With nothing selected the store and the list stay as they were, and so
+    // does the list display: enabling it there would let one tick replace
+    // points picked or read since the last harvest with that old harvest.
+    if (failed || harvested) window.setListDisplayEnabled(!failed);
   }
   window.restore();
   window.bringToFront();
