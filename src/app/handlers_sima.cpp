@@ -1,5 +1,6 @@
 // SIMA files: reading and writing.
 #include "app/main_form.h"
+#include "platform/confirm.h"
 #include "sima/sima_reader.h"
 #include "sima/sima_transfer.h"
 #include "sima/sima_write_list.h"
@@ -35,12 +36,20 @@ void MainForm::CheckBox13Click() {
   sima::TransferSimaList(StringGrid3.cells(), StringGrid1.cells(), transferOptions(*this));
 }
 
-void MainForm::Button10Click() {
-  sima::BuildSimaWriteList(StringGrid1.cells(), StringGrid4.cells(),
-                           {Edit30.text(), CheckBox14.checked(), CheckBox15.checked()});
+bool MainForm::buildSimaWriteList() {
+  return sima::BuildSimaWriteList(StringGrid1.cells(), StringGrid4.cells(),
+                                  {Edit30.text(), CheckBox14.checked(), CheckBox15.checked()});
 }
 
-void MainForm::CheckBox14Click() { Button10Click(); }
+void MainForm::Button10Click() {
+  // Said aloud: a silent refusal would leave an earlier survey's write list
+  // looking like this one, ready to be saved under the new name.
+  if (!buildSimaWriteList()) platform::confirm(*services().dialogs, sima::kFirstRowIncomplete);
+}
+
+// Quiet: the boxes are also set from the settings file at start, when the
+// main list is still empty.
+void MainForm::CheckBox14Click() { buildSimaWriteList(); }
 
 void MainForm::Button11Click() { sima::SaveSimaWriteList(StringGrid4.cells(), services()); }
 

@@ -144,6 +144,8 @@ class MainForm : public ui::Form {
  private:
   bool buildLayout();
   void bindEvents();
+  // The SIMA write list from the main list; false when it could not be built.
+  bool buildSimaWriteList();
   // Wraps a handler so that its errors reach the general error report.
   template <class... Args>
   auto guarded(void (MainForm::*handler)(Args...)) {

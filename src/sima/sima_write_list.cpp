@@ -24,9 +24,10 @@ text::u16 SimaWriteValue(text::u16view listText, bool thousandths) {
   return text::formatFixed(text::parseNumber(listText) / 1000, 3);
 }
 
-void BuildSimaWriteList(const ui::TextGrid& mainList, ui::TextGrid& writeList, const SimaWriteOptions& options) {
+bool BuildSimaWriteList(const ui::TextGrid& mainList, ui::TextGrid& writeList, const SimaWriteOptions& options) {
   using namespace points;
-  if (mainList.cell(kXCol, 1).empty() || mainList.cell(kYCol, 1).empty() || mainList.cell(kZCol, 1).empty()) return;
+  if (mainList.cell(kXCol, 1).empty() || mainList.cell(kYCol, 1).empty() || mainList.cell(kZCol, 1).empty())
+    return false;
 
   // The start name is worked out first, so a bad one leaves the list as it was.
   StationNameParts start = SplitStationName(options.startName);
@@ -56,6 +57,7 @@ void BuildSimaWriteList(const ui::TextGrid& mainList, ui::TextGrid& writeList, c
   }
   writeList.setRowCount(c + 3);
   writeList.setRowCells(c + 2, {u"A99"});
+  return true;
 }
 
 }  // namespace surva::sima

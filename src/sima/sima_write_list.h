@@ -21,10 +21,15 @@ struct SimaWriteOptions {
 // with three decimals, halves away from zero: "12345" -> "12.345".
 text::u16 SimaWriteValue(text::u16view listText, bool thousandths);
 
-// Builds the write list from the main list; does nothing when the main
-// list's first row lacks X, Y or Z. Rows without X or Y are left out but use
-// up their number. Throws Failure, before anything changes, when the start
-// name's trailing digits are no 32-bit integer.
-void BuildSimaWriteList(const ui::TextGrid& mainList, ui::TextGrid& writeList, const SimaWriteOptions& options);
+// Told when the write list was not built because the main list's first row
+// lacks X, Y or Z: what the write list still shows is an earlier build.
+inline constexpr char16_t kFirstRowIncomplete[] =
+    u"リストの 1 行目の X, Y, Z に空白があります．\nSIMA データは作成されていません．";
+
+// Builds the write list from the main list; false, changing nothing, when
+// the main list's first row lacks X, Y or Z. Rows without X or Y are left
+// out but use up their number. Throws Failure, before anything changes, when
+// the start name's trailing digits are no 32-bit integer.
+bool BuildSimaWriteList(const ui::TextGrid& mainList, ui::TextGrid& writeList, const SimaWriteOptions& options);
 
 }  // namespace surva::sima

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "main_form_fixture.h"
+#include "sima/sima_write_list.h"
 
 using namespace surva;
 using surva::app::testing::MainFormFixture;
@@ -71,4 +72,11 @@ TEST(SimaHandlers, WriteListIsRebuiltByTheCheckBoxesAndSaved) {
   const std::string& bytes = f.fakes.files.files.at(u"C:\\out.sim");
   EXPECT_NE(bytes.find("\r\nA01,    2,A2,77.890,22.345,0.600,\r\nA99,\r\n"), std::string::npos);
   EXPECT_TRUE(f.fakes.dialogs.shown.empty());
+
+  // A new list without Z (as a worksheet read leaves it) builds nothing, and says so.
+  main.setCell(3, 1, u"");
+  form.Button10.click();
+  ASSERT_EQ(f.fakes.dialogs.shown.size(), 1u);
+  EXPECT_EQ(f.fakes.dialogs.shown[0].message, sima::kFirstRowIncomplete);
+  EXPECT_EQ(write.cell(3, 2), u"67.890");
 }
