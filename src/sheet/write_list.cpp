@@ -1,6 +1,20 @@
+#include "sheet/cell_text.h"
 #include "sheet/list_transfer.h"
+#include "text/number.h"
 
 namespace surva::sheet {
+
+namespace {
+
+// The sheet takes a text as if typed, so a name like "007", "1.10" or "1-2"
+// would come back as 7, 1.1 or a date. A leading apostrophe keeps a name
+// text; a name that is a number in its plain form ("12") stays a number.
+text::u16 nameAsEntered(const text::u16& name) {
+  if (auto n = text::tryParseNumber(name); n && CellText(platform::Variant(*n)) == name) return name;
+  return u"'" + name;
+}
+
+}  // namespace
 
 void WriteList(ExcelLink& link, const ui::TextGrid& list, const SheetColumns& columns) {
   if (!GetExcelApp(link)) return;
@@ -16,7 +30,7 @@ void WriteList(ExcelLink& link, const ui::TextGrid& list, const SheetColumns& co
       platform::ObjectPtr cell = sheet.get(u"Cells", at).toObject();
       cell->call(u"Select");
       const text::u16& t = list.cell(field, listRow);
-      if (!t.empty()) cell->put(u"Value", platform::Variant(t));
+      if (!t.empty()) cell->put(u"Value", platform::Variant(field == kNameField ? nameAsEntered(t) : t));
     }
   }
 }

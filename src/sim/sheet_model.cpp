@@ -39,7 +39,8 @@ void Worksheet::setCell(int row, int col, Variant value) {
 }
 
 void Worksheet::enter(int row, int col, const text::u16& typed) {
-  if (auto number = text::tryParseNumber(typed)) setCell(row, col, Variant(*number));
+  if (!typed.empty() && typed[0] == u'\'') setCell(row, col, Variant(typed.substr(1)));
+  else if (auto number = text::tryParseNumber(typed)) setCell(row, col, Variant(*number));
   else setCell(row, col, typed.empty() ? Variant() : Variant(typed));
 }
 

@@ -51,6 +51,20 @@ TEST_F(WriteListTest, WritesTheTextListIntoTheNameColumn) {
   EXPECT_EQ(cell(5, 2), "1");
 }
 
+TEST_F(WriteListTest, NamesComeBackAsTheyWereWritten) {
+  ui::TextGrid& g = form.StringGrid1.cells();
+  g.setRowCells(1, {u"007", u"1", u"2"});
+  g.setRowCells(2, {u"12", u"1", u"2"});
+  g.setRowCells(3, {u"'A", u"1", u"2"});
+  form.Button5.click();
+  EXPECT_EQ(cell(5, 1), "\"007\"");
+  EXPECT_EQ(cell(6, 1), "12");  // point numbers stay numbers in the sheet
+  EXPECT_EQ(cell(7, 1), "\"'A\"");
+  form.Button1.click();
+  EXPECT_EQ(g.cell(0, 1), u"007");
+  EXPECT_EQ(g.cell(0, 3), u"'A");
+}
+
 TEST_F(WriteListTest, AFailureIsReportedAndTheCellsWrittenStay) {
   excel->failMember(u"Value", 1, 2);
   form.Button5.click();
