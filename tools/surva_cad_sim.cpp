@@ -105,7 +105,10 @@ std::optional<Options> parseOptions() {
   return o;
 }
 
-void report(const u16& message) { tools::report("surva_cad_sim", message); }
+// The name every line this tool writes to standard error starts with.
+constexpr char kProgram[] = "surva_cad_sim";
+
+void report(const u16& message) { tools::report(kProgram, message); }
 
 [[noreturn]] void fail(u16 message) { throw platform::AutomationError(std::move(message), E_INVALIDARG); }
 
@@ -620,7 +623,7 @@ int run(HINSTANCE instance) {
     return 0;
   }
   if (options->regServer) {
-    auto registration = tools::registerClass("surva_cad_sim", options->progId, classId);
+    auto registration = tools::registerClass(kProgram, options->progId, classId);
     if (!registration) return 3;
     registration->keep();
     return 0;
@@ -633,7 +636,7 @@ int run(HINSTANCE instance) {
   }
   std::optional<win32::ClassRegistration> registration;
   if (options->registerWhileRunning) {
-    registration = tools::registerClass("surva_cad_sim", options->progId, classId);
+    registration = tools::registerClass(kProgram, options->progId, classId);
     if (!registration) return 3;
   }
 
@@ -662,7 +665,7 @@ int run(HINSTANCE instance) {
   });
 
   auto application = win32::ComPtr<IDispatch>::adopt(win32::DispatchAdapter::wrap(host));
-  const int exitCode = tools::serve("surva_cad_sim", kClassIdText, application.get(), true, options->readyEvent, [&] {
+  const int exitCode = tools::serve(kProgram, kClassIdText, application.get(), true, options->readyEvent, [&] {
     while (pumpOne(*host)) {
     }
   });

@@ -93,7 +93,10 @@ std::optional<Options> parseOptions() {
   return o;
 }
 
-void report(const u16& message) { tools::report("surva_sheet_sim", message); }
+// The name every line this tool writes to standard error starts with.
+constexpr char kProgram[] = "surva_sheet_sim";
+
+void report(const u16& message) { tools::report(kProgram, message); }
 
 [[noreturn]] void fail(u16 message) { throw platform::AutomationError(std::move(message), E_INVALIDARG); }
 
@@ -516,7 +519,7 @@ int run(HINSTANCE instance) {
       report(u"Excel.Application は Wine の中でだけ登録します．");
       return 3;
     }
-    registration = tools::registerClass("surva_sheet_sim", options->progId, classId);
+    registration = tools::registerClass(kProgram, options->progId, classId);
     if (!registration) return 3;
   }
 
@@ -540,7 +543,7 @@ int run(HINSTANCE instance) {
 
   auto application = win32::ComPtr<IDispatch>::adopt(win32::DispatchAdapter::wrap(host));
   const int exitCode =
-      tools::serve("surva_sheet_sim", kClassIdText, application.get(), !options->noObject, options->readyEvent, [] {
+      tools::serve(kProgram, kClassIdText, application.get(), !options->noObject, options->readyEvent, [] {
         MSG msg;
         while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
           TranslateMessage(&msg);
