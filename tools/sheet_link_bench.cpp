@@ -150,7 +150,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     columns.startRow = 3001;
     app->call(u"SimResetCounts");
     t0 = nowMs();
-    sheet::WriteList(link, ours, columns);
+    sheet::WriteList(link, ours, columns, sheet::FirstColumn::StationNames);
     double oursWriteMs = nowMs() - t0;
     line("write, the link", countsOf(*app), cells, oursWriteMs);
     std::printf("  time, literal / link:  read %.2f, write %.2f\n", literalReadMs / oursReadMs,

@@ -49,12 +49,12 @@ void MainForm::Button1Click() {
 
 void MainForm::Button5Click() {
   sheet::ExcelLink link = linkOf(*this);
-  sheet::WriteList(link, StringGrid1.cells(), columnsOf(*this));
+  sheet::WriteList(link, StringGrid1.cells(), columnsOf(*this), sheet::FirstColumn::StationNames);
 }
 
 void MainForm::Button7Click() {
   sheet::ExcelLink link = linkOf(*this);
-  sheet::WriteList(link, StringGrid2.cells(), columnsOf(*this));
+  sheet::WriteList(link, StringGrid2.cells(), columnsOf(*this), sheet::FirstColumn::DrawingTexts);
 }
 
 void MainForm::UpDown1Click(ui::UpDownButton) { columnClick(*this, Edit3, Edit22, UpDown1); }

@@ -23,9 +23,15 @@ inline constexpr std::int32_t kLastSheetRow = 1048576;
 // and a Failure says so, with the spreadsheet's reason.
 ReadEnd ReadList(ExcelLink& link, ui::TextGrid& list, const SheetColumns& columns);
 
+// What the first column holds, which decides how the sheet takes it.
+enum class FirstColumn {
+  StationNames,  // kept as the text they are ("007" stays "007")
+  DrawingTexts,  // taken by the sheet's own entry rule (spot heights become numbers)
+};
+
 // Attaches and writes every non-empty cell of the list's data rows as text,
 // each cell selected first (an empty list cell leaves its worksheet cell
 // as it was). Errors propagate; the cells written before stay.
-void WriteList(ExcelLink& link, const ui::TextGrid& list, const SheetColumns& columns);
+void WriteList(ExcelLink& link, const ui::TextGrid& list, const SheetColumns& columns, FirstColumn first);
 
 }  // namespace surva::sheet

@@ -16,7 +16,8 @@ text::u16 nameAsEntered(const text::u16& name) {
 
 }  // namespace
 
-void WriteList(ExcelLink& link, const ui::TextGrid& list, const SheetColumns& columns) {
+void WriteList(ExcelLink& link, const ui::TextGrid& list, const SheetColumns& columns, FirstColumn first) {
+  const bool keepNames = first == FirstColumn::StationNames;
   if (!GetExcelApp(link)) return;
   if (list.dataRowCount() <= 0) return;
   platform::Object& sheet = *link.at.WorkSheet;
@@ -30,7 +31,7 @@ void WriteList(ExcelLink& link, const ui::TextGrid& list, const SheetColumns& co
       platform::ObjectPtr cell = sheet.get(u"Cells", at).toObject();
       cell->call(u"Select");
       const text::u16& t = list.cell(field, listRow);
-      if (!t.empty()) cell->put(u"Value", platform::Variant(field == kNameField ? nameAsEntered(t) : t));
+      if (!t.empty()) cell->put(u"Value", platform::Variant(keepNames && field == kNameField ? nameAsEntered(t) : t));
     }
   }
 }

@@ -22,7 +22,7 @@ void readCsv(Worksheet& sheet, const std::vector<text::u16>& lines) {
       } else if (c == u'"') {
         quoted = true;
       } else if (c == u',') {
-        sheet.enter(row, col++, field);
+        sheet.store(row, col++, field);
         field.clear();
       } else {
         field += c;
@@ -32,12 +32,12 @@ void readCsv(Worksheet& sheet, const std::vector<text::u16>& lines) {
       field += u'\n';  // the field goes on in the next line
       continue;
     }
-    sheet.enter(row, col, field);
+    sheet.store(row, col, field);
     field.clear();
     ++row;
     col = 1;
   }
-  if (quoted) sheet.enter(row, col, field);  // an unclosed quote ends with the file
+  if (quoted) sheet.store(row, col, field);  // an unclosed quote ends with the file
 }
 
 text::u16 cellText(const platform::Variant& value) {

@@ -8,8 +8,9 @@
 
 namespace surva::sim {
 
-// Empties the sheet and enters every field from A1 as if typed, so that
-// numbers become numbers. A quoted field may run over several lines.
+// Empties the sheet and stores every field from A1 as a spreadsheet opens
+// a file: numbers become numbers, a leading apostrophe stays. A quoted
+// field may run over several lines.
 void readCsv(Worksheet& sheet, const std::vector<text::u16>& lines);
 
 // The cells from A1 to the last row and column that hold a value; numbers

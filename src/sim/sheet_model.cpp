@@ -40,8 +40,12 @@ void Worksheet::setCell(int row, int col, Variant value) {
 
 void Worksheet::enter(int row, int col, const text::u16& typed) {
   if (!typed.empty() && typed[0] == u'\'') setCell(row, col, Variant(typed.substr(1)));
-  else if (auto number = text::tryParseNumber(typed)) setCell(row, col, Variant(*number));
-  else setCell(row, col, typed.empty() ? Variant() : Variant(typed));
+  else store(row, col, typed);
+}
+
+void Worksheet::store(int row, int col, const text::u16& field) {
+  if (auto number = text::tryParseNumber(field)) setCell(row, col, Variant(*number));
+  else setCell(row, col, field.empty() ? Variant() : Variant(field));
 }
 
 Spreadsheet::Spreadsheet() { books_.push_back({u"Book1", {Worksheet{u"Sheet1"}}, 0}); }

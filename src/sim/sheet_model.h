@@ -44,10 +44,13 @@ struct Worksheet {
 
   const platform::Variant& cell(int row, int col) const;
   void setCell(int row, int col, platform::Variant value);
-  // Stores a text as typed into the cell: a text that reads as a number is
-  // stored as that number, the empty text empties the cell, a leading
-  // apostrophe keeps the rest as text, anything else stays text.
+  // Stores a text as typed into the cell: a leading apostrophe keeps the
+  // rest as text; otherwise as `store`.
   void enter(int row, int col, const text::u16& typed);
+  // Stores a text as a file's field: a text that reads as a number is
+  // stored as that number, the empty text empties the cell, anything else
+  // stays text (an apostrophe included).
+  void store(int row, int col, const text::u16& field);
 };
 
 struct Workbook {

@@ -43,12 +43,14 @@ TEST_F(WriteListTest, WritesTheMainListFromTheStartRow) {
 
 TEST_F(WriteListTest, WritesTheTextListIntoTheNameColumn) {
   ui::TextGrid& t = form.StringGrid2.cells();
-  t.setRowCount(2);
+  t.setRowCount(3);
   t.setRowCells(1, {u"境界杭\n(既設)", u"1", u"2", u""});
+  t.setRowCells(2, {u"12.50", u"1", u"2", u""});
   form.UpDown1.setPosition(4);  // name in E
   form.Button7.click();
   EXPECT_EQ(cell(5, 5), "\"境界杭\n(既設)\"");
   EXPECT_EQ(cell(5, 2), "1");
+  EXPECT_EQ(cell(6, 5), "12.5");  // a spot height is a number to the sheet
 }
 
 TEST_F(WriteListTest, NamesComeBackAsTheyWereWritten) {
