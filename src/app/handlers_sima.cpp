@@ -47,9 +47,12 @@ void MainForm::Button10Click() {
   if (!buildSimaWriteList()) platform::confirm(*services().dialogs, sima::kFirstRowIncomplete);
 }
 
-// Quiet: the boxes are also set from the settings file at start, when the
-// main list is still empty.
-void MainForm::CheckBox14Click() { buildSimaWriteList(); }
+// The boxes are also set from the settings file at start, before anything
+// is built: only a build that would now stand in the wrong shape is told.
+void MainForm::CheckBox14Click() {
+  const bool built = StringGrid4.cells().cell(0, 1) == u"A00";
+  if (!buildSimaWriteList() && built) platform::confirm(*services().dialogs, sima::kFirstRowIncomplete);
+}
 
 void MainForm::Button11Click() { sima::SaveSimaWriteList(StringGrid4.cells(), services()); }
 

@@ -78,5 +78,7 @@ TEST(SimaHandlers, WriteListIsRebuiltByTheCheckBoxesAndSaved) {
   form.Button10.click();
   ASSERT_EQ(f.fakes.dialogs.shown.size(), 1u);
   EXPECT_EQ(f.fakes.dialogs.shown[0].message, sima::kFirstRowIncomplete);
+  form.CheckBox14.click();  // nor can the boxes reshape it
+  EXPECT_EQ(f.fakes.dialogs.shown.size(), 2u);
   EXPECT_EQ(write.cell(3, 2), u"67.890");
 }
