@@ -10,7 +10,8 @@ using platform::Variant;
 
 void PanToCurrentRow(const platform::Services& services, text::u16view targetProgId, const ui::TextGrid& list) {
   const int row = list.row();
-  if (list.cell(1, row).empty() || list.cell(2, row).empty()) return;
+  // A list without data rows has its header as the current row.
+  if (row < list.fixedRows() || list.cell(1, row).empty() || list.cell(2, row).empty()) return;
   if (!CheckTargetProgID(*services.automation, *services.dialogs, targetProgId)) return;
   const CadSession session = AttachCad(*services.automation, targetProgId);
   Variant centre = Variant::point(text::parseNumber(list.cell(1, row)), text::parseNumber(list.cell(2, row)),

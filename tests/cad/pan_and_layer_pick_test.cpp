@@ -33,6 +33,9 @@ TEST_F(PanAndLayerPickTest, PanCentresTheRowAtTheSameViewHeightAndLeavesTheCadWh
 
   list.setCurrent(0, 2);  // no X: nothing at all
   cad::PanToCurrentRow(services(), kProgId, list);
+  list.setRowCells(0, {u" 測点名", u" X座標", u" Y座標"});
+  list.setRowCount(1);  // the header alone is no place to go to
+  cad::PanToCurrentRow(services(), kProgId, list);
   EXPECT_EQ(cad->calls().count(u"ZoomCenter"), 1u);
 }
 
