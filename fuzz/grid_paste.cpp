@@ -1,6 +1,8 @@
 // Pasting clipboard text into a list: any text, any grid size, any current
 // cell and selection. The lines land from the selection's top-left cell
 // (or the first data cell), nothing else changes, PLOT No. is renumbered.
+#include <algorithm>
+
 #include "fuzz_check.h"
 #include "points/list_columns.h"
 #include "points/list_commands.h"
@@ -64,8 +66,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   clipboard.text = clip;
   int left = 0, top = 1;
   if (how & 1) {
+    // Never above the first data row, even in a list that has none.
     left = grid.selection().left;
-    top = grid.selection().top;
+    top = std::max(grid.selection().top, grid.fixedRows());
     points::PasteAtCurrentCell(grid, clipboard, {});
   } else {
     points::PasteAtFirstCell(grid, clipboard);
