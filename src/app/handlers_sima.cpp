@@ -50,7 +50,7 @@ void MainForm::Button10Click() {
 // The boxes are also set from the settings file at start, before anything
 // is built: only a build that would now stand in the wrong shape is told.
 void MainForm::CheckBox14Click() {
-  const bool built = StringGrid4.cells().cell(0, 1) == u"A00";
+  const bool built = sima::HoldsSimaWriteList(StringGrid4.cells());
   if (!buildSimaWriteList() && built) platform::confirm(*services().dialogs, sima::kFirstRowIncomplete);
 }
 

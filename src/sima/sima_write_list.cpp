@@ -10,6 +10,8 @@ namespace surva::sima {
 
 namespace {
 
+constexpr char16_t kRecordsStart[] = u"A00";
+
 // Right-aligned with blanks to five characters; longer numbers as they are.
 text::u16 pointNumber(long long r) {
   text::u16 digits = text::intToText(r);
@@ -41,7 +43,7 @@ bool BuildSimaWriteList(const ui::TextGrid& mainList, ui::TextGrid& writeList, c
   ui::TextGrid::BatchUpdate batch(writeList);
   if (writeList.colCount() < static_cast<int>(kSimaUsedFields)) writeList.setColCount(kSimaUsedFields);
   writeList.setRowCount(mainList.rowCount() + 2);
-  writeList.setCell(0, 1, u"A00");
+  writeList.setCell(0, 1, kRecordsStart);
   int c = 0;
   for (int r = 1; r < mainList.rowCount(); ++r) {
     const text::u16& x = mainList.cell(kXCol, r);
@@ -59,5 +61,7 @@ bool BuildSimaWriteList(const ui::TextGrid& mainList, ui::TextGrid& writeList, c
   writeList.setRowCells(c + 2, {u"A99"});
   return true;
 }
+
+bool HoldsSimaWriteList(const ui::TextGrid& writeList) { return writeList.cell(0, 1) == kRecordsStart; }
 
 }  // namespace surva::sima

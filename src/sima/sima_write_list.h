@@ -31,5 +31,7 @@ inline constexpr char16_t kFirstRowIncomplete[] =
 // out but use up their number. Throws Failure, before anything changes, when
 // the start name's trailing digits are no 32-bit integer.
 bool BuildSimaWriteList(const ui::TextGrid& mainList, ui::TextGrid& writeList, const SimaWriteOptions& options);
+// True when the write list holds a build (its row 1 starts the records).
+bool HoldsSimaWriteList(const ui::TextGrid& writeList);
 
 }  // namespace surva::sima

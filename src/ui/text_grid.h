@@ -27,9 +27,6 @@ class TextGrid {
   int rowCount() const { return static_cast<int>(rows_.size()); }
   int fixedRows() const { return fixedRows_; }
   int dataRowCount() const { return rowCount() - fixedRows_; }
-  // The first row the current cell may take: the first data row, or the
-  // last fixed row of a grid without data rows.
-  int firstCursorRow() const { return std::min(fixedRows_, rowCount() - 1); }
 
   // Growing adds empty rows or columns; shrinking drops them. The current
   // cell and selection are kept inside the grid.
@@ -92,6 +89,9 @@ class TextGrid {
   }
   void changed();
   void clampCursor();
+  // The first row the current cell may take: the first data row, or the
+  // last fixed row of a grid without data rows.
+  int firstCursorRow() const { return std::min(fixedRows_, rowCount() - 1); }
 
   int colCount_;
   int fixedRows_;
