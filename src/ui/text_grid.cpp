@@ -20,6 +20,7 @@ TextGrid::TextGrid(int colCount, int rowCount, int fixedRows)
 
 void TextGrid::setRowCount(int rows) {
   aboutToChange();
+  ++revision_;
   rows = std::max(1, rows);
   rows_.resize(rows, std::vector<text::u16>(colCount_));
   clampCursor();
@@ -28,6 +29,7 @@ void TextGrid::setRowCount(int rows) {
 
 void TextGrid::setColCount(int cols) {
   aboutToChange();
+  ++revision_;
   colCount_ = std::max(1, cols);
   for (auto& r : rows_) r.resize(colCount_);
   clampCursor();
@@ -42,6 +44,7 @@ const text::u16& TextGrid::cell(int col, int row) const {
 void TextGrid::setCell(int col, int row, text::u16 value) {
   if (row < 0 || row >= rowCount() || col < 0 || col >= colCount_) return;
   aboutToChange();
+  ++revision_;
   rows_[row][col] = std::move(value);
   changed();
 }
@@ -49,6 +52,7 @@ void TextGrid::setCell(int col, int row, text::u16 value) {
 void TextGrid::setRowCells(int row, std::vector<text::u16> cells) {
   if (row < 0 || row >= rowCount()) return;
   aboutToChange();
+  ++revision_;
   cells.resize(colCount_);
   rows_[row] = std::move(cells);
   changed();
@@ -57,6 +61,7 @@ void TextGrid::setRowCells(int row, std::vector<text::u16> cells) {
 void TextGrid::swapRows(int a, int b) {
   if (a < 0 || b < 0 || a >= rowCount() || b >= rowCount()) return;
   aboutToChange();
+  ++revision_;
   std::swap(rows_[a], rows_[b]);
   changed();
 }
@@ -64,6 +69,7 @@ void TextGrid::swapRows(int a, int b) {
 void TextGrid::moveColumn(int from, int to) {
   if (from < 0 || to < 0 || from >= colCount_ || to >= colCount_ || from == to) return;
   aboutToChange();
+  ++revision_;
   for (auto& r : rows_) {
     if (from < to)
       std::rotate(r.begin() + from, r.begin() + from + 1, r.begin() + to + 1);
@@ -75,6 +81,7 @@ void TextGrid::moveColumn(int from, int to) {
 
 void TextGrid::insertRow(int at) {
   aboutToChange();
+  ++revision_;
   at = std::clamp(at, 0, rowCount());
   rows_.insert(rows_.begin() + at, std::vector<text::u16>(colCount_));
   changed();
@@ -83,6 +90,7 @@ void TextGrid::insertRow(int at) {
 void TextGrid::deleteRow(int at) {
   if (at < 0 || at >= rowCount() || rowCount() <= 1) return;
   aboutToChange();
+  ++revision_;
   rows_.erase(rows_.begin() + at);
   clampCursor();
   changed();
@@ -90,6 +98,7 @@ void TextGrid::deleteRow(int at) {
 
 void TextGrid::clearAll() {
   aboutToChange();
+  ++revision_;
   for (auto& r : rows_)
     for (auto& c : r) c.clear();
   changed();

@@ -3,6 +3,7 @@
 // row, the current cell and the selected rectangle. The StringGrid control
 // holds one; the list commands work on it directly.
 #include <algorithm>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -27,6 +28,9 @@ class TextGrid {
   int rowCount() const { return static_cast<int>(rows_.size()); }
   int fixedRows() const { return fixedRows_; }
   int dataRowCount() const { return rowCount() - fixedRows_; }
+  // Grows with every change of cells, rows or columns (not of the current
+  // cell or selection): equal revisions mean equal contents.
+  std::uint64_t revision() const { return revision_; }
 
   // Growing adds empty rows or columns; shrinking drops them. The current
   // cell and selection are kept inside the grid.
@@ -100,6 +104,7 @@ class TextGrid {
   int row_ = 1;
   GridRect selection_{0, 1, 0, 1};
   int batch_ = 0;
+  std::uint64_t revision_ = 0;
   int reportedCol_ = 0;
   int reportedRow_ = 1;
 };
