@@ -37,7 +37,7 @@ class LineCollector : public TextLineSink {
 TextFileContent decodeText(std::string_view bytes, const text::AnsiCodec& codec) {
   TextFileContent content;
   LineCollector lines(content.lines);
-  TextDecoder decoder(codec, lines);
+  TextDecoder decoder(codec, lines, isUtf8WithoutMark(bytes));
   decoder.feed(bytes);
   decoder.finish();
   content.encoding = decoder.encoding();
@@ -48,8 +48,11 @@ EncodedText encodeText(const std::vector<text::u16>& lines, TextEncoding encodin
   EncodedText out;
   switch (encoding) {
     case TextEncoding::Utf8Bom:
-      out.bytes = "\xEF\xBB\xBF";
+    case TextEncoding::Utf8:
+      if (encoding == TextEncoding::Utf8Bom) out.bytes = "\xEF\xBB\xBF";
       for (const auto& l : lines) out.bytes += text::toUtf8(l) + "\r\n";
+      // A first line opening with U+FEFF would read back as a mark.
+      if (encoding == TextEncoding::Utf8 && out.bytes.starts_with("\xEF\xBB\xBF")) out.complete = false;
       break;
     case TextEncoding::Utf16LeBom:
     case TextEncoding::Utf16BeBom: {
@@ -72,8 +75,9 @@ EncodedText encodeText(const std::vector<text::u16>& lines, TextEncoding encodin
       // Code-page text that opens with the bytes of a byte-order mark (0xFF
       // 0xFE is U+F8F3 U+F8F2 in Windows' CP932) would read back as another
       // encoding: such lines need a file with a real mark.
+      // Nor may the bytes pass for UTF-8 without a mark.
       if (out.complete && (out.bytes.starts_with("\xFF\xFE") || out.bytes.starts_with("\xFE\xFF") ||
-                           out.bytes.starts_with("\xEF\xBB\xBF"))) {
+                           out.bytes.starts_with("\xEF\xBB\xBF") || isUtf8WithoutMark(out.bytes))) {
         out.complete = false;
         out.badLine = 0;
         out.badColumn = 0;

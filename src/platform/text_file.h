@@ -1,6 +1,7 @@
 #pragma once
-// Text files: read by byte-order mark, written in the ANSI code page with
-// CR LF after every line through an atomic replace.
+// Text files: read by byte-order mark (else UTF-8 when the bytes are UTF-8
+// with some non-ASCII character, else the ANSI code page), written with CR
+// LF after every line through an atomic replace.
 #include <optional>
 #include <vector>
 
@@ -17,8 +18,10 @@ struct TextFileContent {
 
 // Lines end at CR LF, LF or CR; a final line break makes no extra line.
 TextFileContent decodeText(std::string_view bytes, const text::AnsiCodec& codec);
-// Every line followed by CR LF. For Ansi, characters the code page cannot
-// hold make `firstUnmappable` set (line index, code unit index).
+// Every line followed by CR LF. `complete` is false when the bytes would not
+// read back as the lines: for Ansi, a character the code page cannot hold
+// (badLine, badColumn) or bytes that would pass for another encoding; for
+// Utf8, a first line opening with U+FEFF.
 struct EncodedText {
   std::string bytes;
   bool complete = true;

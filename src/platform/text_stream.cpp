@@ -39,6 +39,43 @@ std::size_t utf8Cut(std::string_view b) {
 
 }  // namespace
 
+void Utf8Check::feed(std::string_view bytes) {
+  for (std::size_t i = 0; i < bytes.size() && !invalid_; ++i) {
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    if (needed_ > 0) {
+      if (b < low_ || b > high_) {
+        invalid_ = true;
+        break;
+      }
+      --needed_;
+      low_ = 0x80;
+      high_ = 0xBF;
+      continue;
+    }
+    if (b < 0x80) continue;
+    nonAscii_ = true;
+    if (b >= 0xC2 && b <= 0xDF) {
+      needed_ = 1;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+      needed_ = 2;
+      if (b == 0xE0) low_ = 0xA0;   // no overlong form
+      if (b == 0xED) high_ = 0x9F;  // no surrogate
+    } else if (b >= 0xF0 && b <= 0xF4) {
+      needed_ = 3;
+      if (b == 0xF0) low_ = 0x90;
+      if (b == 0xF4) high_ = 0x8F;  // nothing above U+10FFFF
+    } else {
+      invalid_ = true;
+    }
+  }
+}
+
+bool isUtf8WithoutMark(std::string_view bytes) {
+  Utf8Check check;
+  check.feed(bytes);
+  return check.isUtf8();
+}
+
 void TextDecoder::feed(std::string_view bytes) {
   if (held_.empty() && chosen_) {
     decodeHeld(bytes, false);
@@ -77,6 +114,8 @@ void TextDecoder::chooseEncoding() {
   } else if (startsWith(held_, "\xFE\xFF")) {
     encoding_ = TextEncoding::Utf16BeBom;
     mark = 2;
+  } else if (utf8WithoutMark_) {
+    encoding_ = TextEncoding::Utf8;
   }
   held_.erase(0, mark);
 }
@@ -89,6 +128,7 @@ void TextDecoder::decodeHeld(std::string_view bytes, bool last) {
       emit(codec_.decode(bytes.substr(0, cut)));
       break;
     case TextEncoding::Utf8Bom:
+    case TextEncoding::Utf8:
       if (!last) cut = utf8Cut(bytes);
       emit(text::fromUtf8(bytes.substr(0, cut)));
       break;
@@ -135,8 +175,31 @@ void TextDecoder::emit(text::u16view d) {
   }
 }
 
+namespace {
+
+struct NotUtf8 {};
+
+bool fileIsUtf8WithoutMark(FileSystem& fs, text::u16view path) {
+  Utf8Check check;
+  std::string head;  // the first bytes, to see a byte-order mark
+  try {
+    fs.readFileInPieces(path, [&](std::string_view piece) {
+      if (head.size() < 3) head.append(piece.substr(0, 3 - head.size()));
+      if (head.starts_with("\xEF\xBB\xBF") || head.starts_with("\xFF\xFE") || head.starts_with("\xFE\xFF"))
+        throw NotUtf8{};  // the mark decides
+      check.feed(piece);
+      if (check.invalid()) throw NotUtf8{};
+    });
+  } catch (const NotUtf8&) {
+    return false;
+  }
+  return check.isUtf8();
+}
+
+}  // namespace
+
 TextEncoding readTextLines(FileSystem& fs, const text::AnsiCodec& codec, text::u16view path, TextLineSink& sink) {
-  TextDecoder decoder(codec, sink);
+  TextDecoder decoder(codec, sink, fileIsUtf8WithoutMark(fs, path));
   fs.readFileInPieces(path, [&](std::string_view piece) { decoder.feed(piece); });
   decoder.finish();
   return decoder.encoding();

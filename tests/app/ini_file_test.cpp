@@ -115,6 +115,16 @@ TEST_F(IniFileOnDisk, Utf16FileIsWrittenBackAsUtf16) {
   EXPECT_EQ(bytesOf(path), std::string("\xFF\xFE[\0A\0]\0\r\0\n\0k\0=\0" "2\0\r\0\n\0", 22));
 }
 
+TEST_F(IniFileOnDisk, Utf8FileWithoutAMarkIsWrittenBackAsUtf8) {
+  u16 path = dir.file("surva.ini");
+  put(path, "[A]\r\nk=\xE6\xB8\xAC\r\n");
+  IniFile ini = IniFile::load(fs, codec, path);
+  EXPECT_EQ(ini.readString(u"a", u"K", u""), u"測");
+  ini.writeString(u"A", u"k", u"点");
+  ini.save(fs, codec, path);
+  EXPECT_EQ(bytesOf(path), "[A]\r\nk=\xE7\x82\xB9\r\n");
+}
+
 TEST_F(IniFileOnDisk, TextTheCodePageCannotHoldIsKeptAsUtf16) {
   u16 path = dir.file("surva.ini");
   IniFile ini;

@@ -141,6 +141,12 @@ TEST_F(TargetCadListTest, FileKeepsTheEncodingItWasReadIn) {
   list.change();
   EXPECT_EQ(file(), "\xEF\xBB\xBF\xE6\xB8\xAC\t1\r\n");
 
+  put("\xE6\xB8\xAC\t1\n");  // UTF-8 without a mark, as current editors save it
+  list.show(u"1");
+  EXPECT_EQ(list.state.name, u"測");
+  list.change();
+  EXPECT_EQ(file(), "\xE6\xB8\xAC\t1\r\n");
+
   put("\x91\xaa\t1\r\n");  // Shift_JIS
   list.show(u"1");
   EXPECT_EQ(list.state.name, u"測");

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "cp932_corpus.h"
 #include "platform/posix/posix_files.h"
 #include "support/fakes.h"
 #include "support/full_disk.h"
@@ -79,7 +80,8 @@ TEST(TextFile, EncodingFollowsTheByteOrderMark) {
 
 TEST(TextFile, WritesEachEncodingBackWithCrLf) {
   std::vector<text::u16> lines{u"名称\tGcad.Application.23", u"x"};
-  for (auto enc : {TextEncoding::Ansi, TextEncoding::Utf8Bom, TextEncoding::Utf16LeBom, TextEncoding::Utf16BeBom}) {
+  for (auto enc : {TextEncoding::Ansi, TextEncoding::Utf8Bom, TextEncoding::Utf16LeBom, TextEncoding::Utf16BeBom,
+                   TextEncoding::Utf8}) {
     auto bytes = encodeText(lines, enc, codec()).bytes;
     auto back = decodeText(bytes, codec());
     EXPECT_EQ(back.encoding, enc);
@@ -93,6 +95,48 @@ TEST(TextFile, WritesEachEncodingBackWithCrLf) {
   // Code-page bytes that look like a byte-order mark would read back as
   // UTF-16: the writer must choose a file with a real mark instead.
   EXPECT_FALSE(encodeText({u"\uF8F3\uF8F2!"}, TextEncoding::Ansi, codec()).complete);
+}
+
+TEST(TextFile, Utf8WithoutAMarkIsToldFromTheCodePage) {
+  struct Case {
+    std::string bytes;
+    TextEncoding expected;
+  };
+  const Case cases[] = {
+      {"\xE6\xB8\xAC\xE7\x82\xB9,1\r\n", TextEncoding::Utf8},  // 測点
+      {"\xF0\x9F\x98\x80", TextEncoding::Utf8},                 // U+1F600
+      {"plain ASCII\r\n", TextEncoding::Ansi},
+      {"\xC0\xAF", TextEncoding::Ansi},                           // overlong "/"
+      {"\xED\xA0\x80", TextEncoding::Ansi},                       // a surrogate
+      {"\xF4\x90\x80\x80", TextEncoding::Ansi},                   // above U+10FFFF
+      {"\xE6\xB8\xAC\xE7\x82", TextEncoding::Ansi},               // cut-off last character
+      {"\xE6\xB8\xAC\x91\xAA", TextEncoding::Ansi},               // UTF-8, then CP932
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(decodeText(c.bytes, codec()).encoding, c.expected) << c.bytes;
+    fakes::FakeFileSystem fs;
+    fs.files[u"f.txt"] = c.bytes;
+    struct Drop : TextLineSink {
+      void text(text::u16view) override {}
+      void lineEnd() override {}
+    } drop;
+    EXPECT_EQ(readTextLines(fs, codec(), u"f.txt", drop), c.expected) << c.bytes;
+  }
+  // Text the code page writes never passes for UTF-8, line by line or whole.
+  std::vector<text::u16> lines;
+  std::string whole;
+  for (const char16_t* t : surva_test::kJapaneseTexts) {
+    auto r = codec().encode(t);
+    ASSERT_TRUE(r.complete()) << text::toUtf8(t);
+    EXPECT_FALSE(isUtf8WithoutMark(r.bytes)) << text::toUtf8(t);
+    lines.push_back(t);
+    whole += r.bytes + "\r\n";
+  }
+  auto back = decodeText(whole, codec());
+  EXPECT_EQ(back.encoding, TextEncoding::Ansi);
+  EXPECT_EQ(back.lines, lines);
+  // Nor does a file written in the code page: such lines need another one.
+  EXPECT_FALSE(encodeText({u"ﾂｱ"}, TextEncoding::Ansi, codec()).complete);  // C2 B1 is U+00B1
 }
 
 TEST(PosixFiles, AtomicWriteReplacesAndAFailedWriteKeepsTheOldFile) {
