@@ -16,14 +16,6 @@ sheet::ExcelLink linkOf(MainForm& f) {
           [&f](const text::u16& caption) { f.setText(caption); }};
 }
 
-sheet::SheetColumns columnsOf(MainForm& f) {
-  sheet::SheetColumns c;
-  c.fields = {f.UpDown1.position() + 1, f.UpDown2.position() + 1, f.UpDown3.position() + 1,
-              f.CheckBox8.checked() ? f.UpDown5.position() + 1 : 0};
-  c.startRow = f.UpDown4.position();
-  return c;
-}
-
 // The letter edit shows the column the hidden edit holds: "A" for 0.
 void showLetter(ui::Edit& letter, const ui::Edit& hidden, const ui::UpDown& upDown) {
   int n = text::tryParseInt(hidden.text()).value_or(upDown.position());
@@ -38,23 +30,35 @@ void columnClick(MainForm& f, ui::Edit& letter, const ui::Edit& hidden, const ui
 
 }  // namespace
 
+sheet::SheetColumns MainForm::sheetColumns() const {
+  sheet::SheetColumns c;
+  c.fields = {UpDown1.position() + 1, UpDown2.position() + 1, UpDown3.position() + 1,
+              CheckBox8.checked() ? UpDown5.position() + 1 : 0};
+  c.startRow = UpDown4.position();
+  return c;
+}
+
 void MainForm::Button1Click() {
   sheet::ExcelLink link = linkOf(*this);
   ui::TextGrid& list = StringGrid1.cells();
-  if (sheet::ReadList(link, list, columnsOf(*this)) != sheet::ReadEnd::Finished) return;
-  points::RenumberPlotNo(list);
+  if (sheet::ReadList(link, list, sheetColumns()) != sheet::ReadEnd::Finished) return;
+  listReadEnded();
+}
+
+void MainForm::listReadEnded() {
+  points::RenumberPlotNo(StringGrid1.cells());
   GroupBox2.setEnabled(false);
   StatusBar1.setPanelText(1, u"");
 }
 
 void MainForm::Button5Click() {
   sheet::ExcelLink link = linkOf(*this);
-  sheet::WriteList(link, StringGrid1.cells(), columnsOf(*this), sheet::FirstColumn::StationNames);
+  sheet::WriteList(link, StringGrid1.cells(), sheetColumns(), sheet::FirstColumn::StationNames);
 }
 
 void MainForm::Button7Click() {
   sheet::ExcelLink link = linkOf(*this);
-  sheet::WriteList(link, StringGrid2.cells(), columnsOf(*this), sheet::FirstColumn::DrawingTexts);
+  sheet::WriteList(link, StringGrid2.cells(), sheetColumns(), sheet::FirstColumn::DrawingTexts);
 }
 
 void MainForm::UpDown1Click(ui::UpDownButton) { columnClick(*this, Edit3, Edit22, UpDown1); }

@@ -74,6 +74,8 @@ void MainForm::bindEvents() {
   N15.onClick = guarded(&MainForm::N15Click);
   N13.onClick = guarded(&MainForm::N13Click);
   N12.onClick = guarded(&MainForm::N12Click);
+  N32.onClick = guarded(&MainForm::N32Click);
+  N33.onClick = guarded(&MainForm::N33Click);
 
   // CAD settings tab.
   SpeedButton5.onClick = guarded(&MainForm::SpeedButton5Click);

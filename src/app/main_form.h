@@ -21,6 +21,7 @@
 #include "app/app_state.h"
 #include "app/messages.h"
 #include "platform/services.h"
+#include "sheet/sheet_columns.h"
 #include "ui/controls.h"
 
 namespace surva::app {
@@ -121,6 +122,13 @@ class MainForm : public ui::Form {
   platform::ObjectPtr MSExcel;
   platform::ObjectPtr WorkBook;
   platform::ObjectPtr WorkSheet;
+  // The worksheet columns and start row the group "Excel" chooses; point
+  // files use them too.
+  sheet::SheetColumns sheetColumns() const;
+  // What ends a read into the main list from the worksheet or a point file:
+  // PLOT No. renumbered, "リスト表示" disabled (the list no longer comes
+  // from a harvest), the harvest summary emptied.
+  void listReadEnded();
   void Button1Click();
   void Button5Click();
   void Button7Click();
@@ -136,6 +144,12 @@ class MainForm : public ui::Form {
   void Button10Click();
   void CheckBox14Click();
   void Button11Click();
+
+  // ---- Point files and files dropped on the window (handlers_point_file.cpp).
+  void N32Click();  // "点ファイルを開く..."
+  void N33Click();  // "点ファイルに保存..."
+  // A point file read into the main list as the worksheet read fills it.
+  void readPointFile(text::u16view path);
 
   // File dialogs of the SIMA tabs.
   static constexpr char16_t kOpenTextFileDialog1Filter[] = u"*.sim|*.sim|*.*|*.*";

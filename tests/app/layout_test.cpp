@@ -405,6 +405,9 @@ TEST_F(LayoutTest, PopupMenuOfTheMainList) {
       {u"N13", u"同じ行データを整理"},
       {u"N11", u"-"},
       {u"N12", u"バージョン情報"},
+      {u"N31", u"-"},
+      {u"N32", u"点ファイルを開く..."},
+      {u"N33", u"点ファイルに保存..."},
   };
   auto menu = form.PopupMenu1.items();
   ASSERT_EQ(menu.size(), std::size(items));
