@@ -6,6 +6,15 @@
 
 namespace surva::app {
 
+namespace {
+
+bool hasExtensionOf(text::u16view path, text::u16view extension) {
+  return path.size() > extension.size() &&
+         text::equalsIgnoreAsciiCase(path.substr(path.size() - extension.size()), extension);
+}
+
+}  // namespace
+
 void MainForm::readPointFile(text::u16view path) {
   // Read whole before the list changes, so a failed read leaves it.
   std::vector<sheet::PointRow> rows =
@@ -42,6 +51,16 @@ void MainForm::N33Click() {
   sheet::PointFileBytes file = sheet::EncodePointFile(lines, *services().codec);
   services().files->writeFileAtomic(*path, file.bytes);
   StatusBar1.setPanelText(1, file.utf8 ? text::u16(sheet::kSavedAsUtf8) : text::u16());
+}
+
+void MainForm::FormDropFiles(const std::vector<text::u16>& paths) {
+  if (paths.size() == 1) {
+    const text::u16& path = paths.front();
+    if (hasExtensionOf(path, u".sim")) return readSimaFile(path);
+    for (text::u16view e : {u".csv", u".tsv", u".txt"})
+      if (hasExtensionOf(path, e)) return readPointFile(path);
+  }
+  platform::confirm(*services().dialogs, kDropOneFile);
 }
 
 }  // namespace surva::app

@@ -24,11 +24,15 @@ sima::SimaTransferOptions transferOptions(const MainForm& f) { return {f.CheckBo
 void MainForm::Button9Click() {
   std::optional<text::u16> path = services().dialogs->openFile({kOpenTextFileDialog1Filter, u"", u""});
   if (!path || path->empty()) return;
+  readSimaFile(*path);
+}
+
+void MainForm::readSimaFile(text::u16view path) {
   emptyHarvestStoreForSimaRead(state());
   GroupBox2.setEnabled(false);
   StatusBar1.setPanelText(1, u"");
   // Read whole before either list changes, so a failed read leaves both.
-  std::vector<sima::SimaRecord> records = sima::ReadSimaPointRecords(*services().files, *services().codec, *path);
+  std::vector<sima::SimaRecord> records = sima::ReadSimaPointRecords(*services().files, *services().codec, path);
   sima::LoadSimaRecords(std::move(records), StringGrid3.cells(), StringGrid1.cells(), transferOptions(*this));
 }
 

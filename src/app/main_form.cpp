@@ -36,6 +36,7 @@ void MainForm::processMessages() {
 
 void MainForm::bindEvents() {
   onClose = guarded(&MainForm::FormClose);
+  onDropFiles = [this](const std::vector<text::u16>& paths) { runner_.run([&] { FormDropFiles(paths); }); };
 
   // Main tab.
   CheckBox8.onClick = guarded(&MainForm::CheckBox8Click);

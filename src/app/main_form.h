@@ -140,6 +140,8 @@ class MainForm : public ui::Form {
 
   // ---- SIMA files (handlers_sima.cpp).
   void Button9Click();
+  // "読み込み" without its dialog.
+  void readSimaFile(text::u16view path);
   void CheckBox13Click();
   void Button10Click();
   void CheckBox14Click();
@@ -150,6 +152,11 @@ class MainForm : public ui::Form {
   void N33Click();  // "点ファイルに保存..."
   // A point file read into the main list as the worksheet read fills it.
   void readPointFile(text::u16view path);
+  // One .sim file reads as "読み込み", one point file as "点ファイルを開く...";
+  // anything else is refused with a message and changes nothing.
+  void FormDropFiles(const std::vector<text::u16>& paths);
+  static constexpr char16_t kDropOneFile[] =
+      u"ウィンドウにドロップできるのは，SIMA ファイル (*.sim) または点ファイル (*.csv, *.tsv, *.txt) 1 つだけです．";
 
   // File dialogs of the SIMA tabs.
   static constexpr char16_t kOpenTextFileDialog1Filter[] = u"*.sim|*.sim|*.*|*.*";

@@ -97,6 +97,14 @@ class Form : public Control {
   // form ends with Cancel.
   void requestClose();
   Handler onClose;
+  // Files were dropped on the window (paths in the order the shell gives
+  // them). A form accepts dropped files only while this is set when its
+  // window is made.
+  std::function<void(const std::vector<text::u16>&)> onDropFiles;
+  void dropFiles(const std::vector<text::u16>& paths) {
+    if (onDropFiles) onDropFiles(paths);
+  }
+
   // The user's session ends (log off, shut down): the main form closes as
   // if asked, so its shutdown runs before the system ends the program.
   // Owned forms leave it to their owner.

@@ -1,6 +1,7 @@
 #include "win32/form_peer.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <set>
 
@@ -39,6 +40,7 @@ FormPeer::FormPeer(Win32Backend& backend, ui::Form& form) : WindowPeer(backend, 
   HWND w = CreateWindowExW(exStyle(), cls.c_str(), text::toWide(form.text()).c_str(), style(), CW_USEDEFAULT,
                            CW_USEDEFAULT, 100, 100, owner, nullptr, backend.instance(), nullptr);
   dpi_ = dpiOfWindow(w);
+  if (form.onDropFiles) DragAcceptFiles(w, TRUE);
   attach(w);
   place(true);
 }
@@ -184,6 +186,20 @@ bool FormPeer::handle(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       form_.requestClose();
       result = 0;
       return true;
+    case WM_DROPFILES: {
+      auto drop = reinterpret_cast<HDROP>(wp);
+      std::vector<text::u16> paths;
+      const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+      for (UINT i = 0; i < count; ++i) {
+        std::wstring path(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+        path.resize(DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size())));
+        paths.push_back(text::fromWide(path));
+      }
+      DragFinish(drop);
+      form_.dropFiles(paths);
+      result = 0;
+      return true;
+    }
     case WM_QUERYENDSESSION:
       result = TRUE;  // nothing to ask: the settings are saved when the session really ends
       return true;

@@ -82,3 +82,28 @@ TEST(PointFileHandlers, SaveAsksOnlyBeforeOverwritingAndSaysWhenItWroteUtf8) {
   EXPECT_NE(f.fakes.dialogs.shown[1].message.find(u"C:\\out.csv"), u16::npos);
   EXPECT_EQ(f.fakes.files.files.at(u"C:\\out.csv"), "\x91\xAA,1.0,2\r\n007,-3,4\r\n");
 }
+
+TEST(PointFileHandlers, ADroppedFileReadsAsItsMenuOrButtonAndAnythingElseIsRefused) {
+  MainFormFixture f;
+  auto& form = f.form;
+  auto& main = form.StringGrid1.cells();
+  f.fakes.files.files[u"C:\\a.sim"] = "A01,1,S1,1,2,3,\r\n";
+  f.fakes.files.files[u"C:\\b.TXT"] = "P1\t5\t6\r\n";
+  form.CheckBox12.setChecked(false);
+  form.CheckBox13.setChecked(false);
+  form.dropFiles({u"C:\\a.sim"});
+  EXPECT_EQ(main.rowCells(1), (std::vector<u16>{u"S1", u"1", u"2", u"3", u"1"}));
+  EXPECT_EQ(form.StringGrid3.cells().cell(2, 1), u"S1");
+  form.dropFiles({u"C:\\b.TXT"});
+  EXPECT_EQ(main.rowCells(1), (std::vector<u16>{u"P1", u"5", u"6", u"", u"1"}));
+  EXPECT_TRUE(f.fakes.dialogs.fileRequests.empty());  // no dialog for a drop
+
+  for (const auto& paths : {std::vector<u16>{u"C:\\a.sim", u"C:\\b.TXT"}, std::vector<u16>{u"C:\\folder"},
+                            std::vector<u16>{u"C:\\c.dxf"}}) {
+    f.fakes.dialogs.shown.clear();
+    form.dropFiles(paths);
+    ASSERT_EQ(f.fakes.dialogs.shown.size(), 1u);
+    EXPECT_EQ(f.fakes.dialogs.shown[0].message, app::MainForm::kDropOneFile);
+    EXPECT_EQ(main.rowCells(1), (std::vector<u16>{u"P1", u"5", u"6", u"", u"1"}));
+  }
+}
