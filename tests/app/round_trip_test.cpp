@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <algorithm>
 #include <random>
 
+#include "main_form_fixture.h"
 #include "sheet/sheet_fixture.h"
+#include "sim/cad.h"
 #include "text/number.h"
 
 using namespace surva;
@@ -138,4 +141,46 @@ TEST(RoundTrip, WorksheetKeepsNamesAndValues) {
   f.put({});
   f.form.Button1.click();
   expectSameValues(f.got(), sent);
+}
+
+// "CADへ" draws points and their station names; "CADから" takes the points
+// back, named after the nearest text, rounded to the harvest's decimals.
+TEST(RoundTrip, CadKeepsNamesAndCoordinatesToTheHarvestDecimals) {
+  app::testing::MainFormFixture f;
+  auto cad = std::make_shared<sim::Cad>(f.fakes.files, f.fakes.codec);
+  sim::SimAutomation automation;
+  automation.registerCad(f.state.targetProgId, cad);
+  f.fakes.services.automation = &automation;
+  f.state.exchangeDxfPath = u"C:\\Surva\\surva.dxf";
+  auto& form = f.form;
+  for (ui::CheckBox* c : {&form.CheckBox21, &form.CheckBox26, &form.CheckBox4, &form.CheckBox1, &form.CheckBox6})
+    c->setChecked(false);
+  for (ui::CheckBox* c : {&form.CheckBox22, &form.CheckBox23, &form.CheckBox2, &form.CheckBox3}) c->setChecked(true);
+  if (!form.CheckBox8.checked()) form.CheckBox8.click();  // 3D
+  form.UpDown6.setPosition(3);
+  form.Edit31.setText(u"");
+
+  std::mt19937 rng(7);
+  auto sent = randomList(rng, 25);
+  ui::TextGrid& main = form.StringGrid1.cells();
+  main.setRowCount(1 + static_cast<int>(sent.size()));
+  for (std::size_t i = 0; i < sent.size(); ++i)
+    main.setRowCells(static_cast<int>(i) + 1,
+                     {sent[i][0], sent[i][1], sent[i][2], sent[i][3], text::intToText(static_cast<long long>(i) + 1)});
+  form.Button2.click();
+  ASSERT_EQ(cad->drawing().entities().size(), 2 * sent.size());  // a point and a name each
+  std::vector<u16> handles;
+  for (const auto& e : cad->drawing().entities()) handles.push_back(e.handle);
+  cad->user().push(sim::UserAction::select(std::move(handles)));
+  cad->user().push(sim::UserAction::finish());
+  form.Button4.click();
+  EXPECT_TRUE(f.fakes.dialogs.shown.empty());
+
+  std::vector<Row> back;
+  for (int r = 1; r < main.rowCount(); ++r) back.push_back({main.cell(0, r), main.cell(1, r), main.cell(2, r), main.cell(3, r)});
+  for (auto& row : sent)
+    for (int c = 1; c < 4; ++c) row[c] = text::formatFixed(text::parseNumber(row[c]), 3);
+  std::sort(back.begin(), back.end());
+  std::sort(sent.begin(), sent.end());
+  EXPECT_EQ(back, sent);
 }
