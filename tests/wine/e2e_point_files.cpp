@@ -3,7 +3,7 @@
 // them (an HDROP of DROPFILES posted as WM_DROPFILES), a drop of two files
 // refused, the list saved through the pop-up menu's real save dialog and
 // compared byte for byte, and a target CAD list saved as UTF-8 by an editor
-// naming the CAD in the caption.
+// naming the CAD in the caption and written back in UTF-8.
 #include <windows.h>
 
 #include <shellapi.h>
@@ -108,6 +108,27 @@ int main() {
     E2E_REQUIRE(e2e::chooseFile(saveAs, dir + L"out"));
     E2E_CHECK(e2e::waitUntil([&] { return e2e::readBytes(dir + L"out.csv") == kSaved; }, 5000));
     E2E_CHECK(e2e::readBytes(dir + L"out.csv") == kSaved);
+
+    // "追加" in the target CAD list writes the file back in UTF-8, with
+    // the editor's name kept.
+    HWND edit = e2e::child(top, L"編集");
+    E2E_REQUIRE(edit);
+    PostMessageW(edit, BM_CLICK, 0, 0);
+    HWND dlg = e2e::waitForProcessWindow(app.id(), [](HWND h) { return e2e::text(h) == L"ターゲット CAD"; });
+    E2E_REQUIRE(dlg);
+    std::vector<HWND> fields;
+    for (const auto& c : e2e::children(dlg))
+      if (_wcsicmp(c.className.c_str(), L"Edit") == 0) fields.push_back(c.hwnd);
+    E2E_REQUIRE(fields.size() == 2);
+    e2e::send(fields[0], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"大阪"));
+    e2e::send(fields[1], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Other.Application"));
+    HWND add = e2e::child(dlg, L"追加");
+    E2E_REQUIRE(add);
+    e2e::send(add, BM_CLICK);
+    E2E_CHECK(e2e::readBytes(dir + L"TargetCAD_APIVersion.txt") ==
+              "\xE5\xA4\xA7\xE9\x98\xAA\tOther.Application\r\n\xE6\x9D\xB1\xE4\xBA\xAC\tGcad.Application.23\r\n");
+    PostMessageW(dlg, WM_CLOSE, 0, 0);
+    E2E_CHECK(e2e::waitUntil([&] { return !IsWindowVisible(dlg); }));
 
     PostMessageW(top, WM_CLOSE, 0, 0);
     E2E_CHECK(app.wait(15000).has_value());
