@@ -88,7 +88,8 @@ int main(int argc, char** argv) {
     GetWindowRect(grid, &r);
     PostMessageW(grid, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(grid), MAKELPARAM(r.left + 40, r.top + 40));
     Sleep(500);
-    key(VK_END);
+    // "バージョン情報" is the eleventh item; items added later follow it.
+    for (int i = 0; i < 11; ++i) key(VK_DOWN);
     key(VK_RETURN);
     HWND about = waitFor(L"TAboutBox", 5000);
     if (!about) return 1;
