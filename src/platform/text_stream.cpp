@@ -1,5 +1,8 @@
 #include "platform/text_stream.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace surva::platform {
 
 namespace {
@@ -41,6 +44,16 @@ std::size_t utf8Cut(std::string_view b) {
 
 void Utf8Check::feed(std::string_view bytes) {
   for (std::size_t i = 0; i < bytes.size() && !invalid_; ++i) {
+    // Runs of ASCII without NUL, eight bytes at a time: a large file is
+    // read once more only to tell its encoding.
+    while (needed_ == 0 && i + 8 <= bytes.size()) {
+      std::uint64_t v;
+      std::memcpy(&v, bytes.data() + i, 8);
+      constexpr std::uint64_t kOnes = 0x0101010101010101, kHigh = 0x8080808080808080;
+      if (((v | ((v - kOnes) & ~v)) & kHigh) != 0) break;  // a high bit or a zero byte
+      i += 8;
+    }
+    if (i >= bytes.size()) break;
     const auto b = static_cast<unsigned char>(bytes[i]);
     if (needed_ > 0) {
       if (b < low_ || b > high_) {
@@ -51,6 +64,10 @@ void Utf8Check::feed(std::string_view bytes) {
       low_ = 0x80;
       high_ = 0xBF;
       continue;
+    }
+    if (b == 0) {
+      invalid_ = true;  // binary data is never taken for UTF-8 text
+      break;
     }
     if (b < 0x80) continue;
     nonAscii_ = true;

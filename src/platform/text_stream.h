@@ -17,7 +17,7 @@ enum class TextEncoding { Ansi, Utf8Bom, Utf16LeBom, Utf16BeBom, Utf8 };
 
 // Whether bytes fed in order are UTF-8 without a mark: strictly valid (no
 // overlong forms, no surrogates, nothing above U+10FFFF, no cut-off last
-// character) and holding at least one non-ASCII character. Double-byte
+// character, no NUL byte) and holding at least one non-ASCII character. Double-byte
 // code-page text is next to never valid UTF-8: its trail bytes fall in
 // 0x40-0x7E or after lead bytes UTF-8 does not continue.
 class Utf8Check {

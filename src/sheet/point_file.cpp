@@ -49,9 +49,6 @@ std::vector<PointRow> ReadPointFile(platform::FileSystem& fs, const text::AnsiCo
     const char16_t separator = separatorOf(fs, codec, path);
     std::int32_t row = 0;
     PointFileRecords records(separator, [&](const std::vector<u16>& fields, std::size_t line) {
-      for (const u16& f : fields)
-        if (f.find(u'\0') != u16::npos)
-          throw PointFileError{line, lineText(line) + u"に NUL 文字があります．テキストファイルではありません．"};
       if (++row < columns.startRow) return;
       PointRow point;
       for (int i = 0; i < 4; ++i) {

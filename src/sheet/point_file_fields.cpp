@@ -21,6 +21,9 @@ char16_t pointFileSeparatorForWrite(text::u16view path) {
 }
 
 void PointFileRecords::add(char16_t c) {
+  if (c == u'\0')
+    throw PointFileError{recordLine_, text::intToText(static_cast<long long>(recordLine_)) +
+                                          u" 行目に NUL 文字があります．テキストファイルではありません．"};
   if (++chars_ > kMaxPointRecordChars)
     throw PointFileError{recordLine_, text::intToText(static_cast<long long>(recordLine_)) + u" 行目が長すぎます．"};
   if (columns_ <= kPointFileColumns) fields_.back() += c;

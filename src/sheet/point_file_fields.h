@@ -35,6 +35,8 @@ class PointFileRecords : public platform::TextLineSink {
 
   void text(text::u16view piece) override;
   void lineEnd() override;
+  // Throws PointFileError at a NUL character (no text file holds one) and
+  // when a record grows beyond kMaxPointRecordChars.
   // End of the input: an unfinished record is passed on. Throws
   // PointFileError when a quote was left open.
   void finish();

@@ -111,6 +111,9 @@ TEST(TextFile, Utf8WithoutAMarkIsToldFromTheCodePage) {
       {"\xF4\x90\x80\x80", TextEncoding::Ansi},                   // above U+10FFFF
       {"\xE6\xB8\xAC\xE7\x82", TextEncoding::Ansi},               // cut-off last character
       {"\xE6\xB8\xAC\x91\xAA", TextEncoding::Ansi},               // UTF-8, then CP932
+      {std::string("\xE6\xB8\xAC\0", 4), TextEncoding::Ansi},     // binary
+      {std::string("P1,12.5,6\0.25\xE6\xB8\xAC", 16), TextEncoding::Ansi},
+      {"P1,12.5,6.25,\xE6\xB8\xAC", TextEncoding::Utf8},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(decodeText(c.bytes, codec()).encoding, c.expected) << c.bytes;
