@@ -405,6 +405,9 @@ TEST_F(LayoutTest, PopupMenuOfTheMainList) {
       {u"N13", u"同じ行データを整理"},
       {u"N11", u"-"},
       {u"N12", u"バージョン情報"},
+      {u"NUndoSeparator", u"-"},
+      {u"NUndo", u"元に戻す"},
+      {u"NRedo", u"やり直し"},
   };
   auto menu = form.PopupMenu1.items();
   ASSERT_EQ(menu.size(), std::size(items));
