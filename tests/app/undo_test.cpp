@@ -107,6 +107,13 @@ TEST_F(UndoTest, EachCommandIsOneStepUndoneAndRedoneExactly) {
       {"SIMA write list", [](UndoTest& t) { t.form.StringGrid1.cells().setRowCells(1, {u"P1", u"1", u"2", u"3"}); },
        [](UndoTest& t) { t.form.Button10.click(); }, u"データ作成"},
       {"SIMA/W check box", nullptr, [](UndoTest& t) { t.form.CheckBox15.click(); }, u"SIMA/W X-Y 反転"},
+      {"harvest",
+       [](UndoTest& t) {
+         auto h = t.cad->drawing().add(sim::makePoint({10, 5, 0})).handle;
+         t.cad->user().push(UserAction::select({h}));
+         t.cad->user().push(UserAction::finish());
+       },
+       [](UndoTest& t) { t.form.Button4.click(); }, u"CADから"},
       {"harvest and a list display tick",
        [](UndoTest& t) {
          auto h = t.cad->drawing().add(sim::makePoint({20, 0, 0})).handle;
@@ -179,6 +186,8 @@ TEST_F(UndoTest, ANewCommandDropsTheRedoStepsAndTheOldestStepsGoPastTheBound) {
   EXPECT_FALSE(form.history().canRedo());
   EXPECT_FALSE(form.NRedo.enabled());
   EXPECT_EQ(form.history().undoCount(), 2u);
+  ctrl(form.StringGrid4, 'Z');  // the keys of every list reach the same history
+  EXPECT_EQ(form.history().undoCount(), 1u);
 
   ui::StringGrid grid(u"G");
   grid.cells().setRowCount(3);
