@@ -53,8 +53,13 @@ void UndoHistory::recordStarts() {
   if (pending_) flush({});
   pending_ = true;
   const bool hadRedo = !redo_.empty();
-  redo_.clear();
+  dropRedo();
   if (hadRedo || undo_.empty()) changed();
+}
+
+void UndoHistory::dropRedo() {
+  for (const Step& s : redo_) bytes_ -= s.bytes;
+  redo_.clear();
 }
 
 bool UndoHistory::flush(const text::u16& label) {
@@ -82,8 +87,7 @@ bool UndoHistory::flush(const text::u16& label) {
   step.groupBefore = knownGroup_;
   step.groupAfter = group;
   remember();
-  for (const Step& s : redo_) bytes_ -= s.bytes;
-  redo_.clear();
+  dropRedo();
   bytes_ += step.bytes;
   undo_.push_back(std::move(step));
   trim();

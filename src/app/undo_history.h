@@ -98,6 +98,7 @@ class UndoHistory {
   std::vector<char> boxStates() const;
   void remember();
   void trim();
+  void dropRedo();
   void changed() {
     if (onChange) onChange();
   }
