@@ -39,17 +39,21 @@ void MainForm::N13Click() { points::RemoveRepeatedRows(StringGrid1.cells()); }
 void MainForm::N15Click() { points::SortListByStationNumber(StringGrid1.cells()); }
 
 void MainForm::StringGrid1KeyDown(ui::KeyCode& key, ui::ShiftState shift) {
+  if (undoKeys(StringGrid1, key, shift)) return;
   commitBeforeCopy(StringGrid1, key, shift);
   points::MainListKeyDown(StringGrid1.cells(), StringGrid1.editorMode(), key, shift, *services().clipboard,
                           rowPanelOf(StatusBar1));
 }
 void MainForm::StringGrid2KeyDown(ui::KeyCode& key, ui::ShiftState shift) {
+  if (undoKeys(StringGrid2, key, shift)) return;
   gridKeys(StringGrid2, services(), key, shift);
 }
 void MainForm::StringGrid3KeyDown(ui::KeyCode& key, ui::ShiftState shift) {
+  if (undoKeys(StringGrid3, key, shift)) return;
   gridKeys(StringGrid3, services(), key, shift);
 }
 void MainForm::StringGrid4KeyDown(ui::KeyCode& key, ui::ShiftState shift) {
+  if (undoKeys(StringGrid4, key, shift)) return;
   gridKeys(StringGrid4, services(), key, shift);
 }
 

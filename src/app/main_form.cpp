@@ -13,8 +13,11 @@ MainForm::MainForm(platform::Services& services, AppState& state, ui::Backend* b
 #define X(Type, Name) , Name(get<ui::Type>(u"" #Name))
 #include "app/main_form_controls.h"
 #undef X
-{
+      ,
+      history_({&StringGrid1, &StringGrid2, &StringGrid3, &StringGrid4},
+               {&CheckBox12, &CheckBox13, &CheckBox14, &CheckBox15}, &GroupBox2) {
   bindEvents();
+  bindUndo();
 }
 
 MainForm::~MainForm() = default;

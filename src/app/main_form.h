@@ -20,6 +20,7 @@
 
 #include "app/app_state.h"
 #include "app/messages.h"
+#include "app/undo_history.h"
 #include "platform/services.h"
 #include "sheet/sheet_columns.h"
 #include "ui/controls.h"
@@ -33,10 +34,18 @@ class MainForm : public ui::Form {
 
   platform::Services& services() { return services_; }
   AppState& state() { return state_; }
-  // FormCreate inside the general error report.
-  void startUp() { runCommand([this] { FormCreate(); }); }
-  // Runs a command inside the general error report.
-  void runCommand(const std::function<void()>& command) { runner_.run(command); }
+  // FormCreate inside the general error report. The lists it sets up are
+  // where undo starts.
+  void startUp() {
+    runCommand([this] { FormCreate(); });
+    history_.clear();
+  }
+  // Runs a command inside the general error report, as one undo step.
+  void runCommand(const std::function<void()>& command) {
+    UndoHistory::Scope step(history_);
+    runner_.run(command);
+  }
+  UndoHistory& history() { return history_; }
   // Lets window messages through in the middle of a command (progress).
   void processMessages();
 
@@ -64,6 +73,13 @@ class MainForm : public ui::Form {
   // A mouse button went down over Button12 or CheckBox11.
   void CheckBox11MouseDown(ui::MouseButton button, int x, int y);
   void N12Click();  // the version dialog
+
+  // ---- Undo and redo of the lists (handlers_undo.cpp).
+  void NUndoClick();
+  void NRedoClick();
+  // Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z in a grid; true when the key was one of
+  // them (it is then consumed). Other keys name the step they make.
+  bool undoKeys(ui::StringGrid& grid, ui::KeyCode& key, ui::ShiftState shift);
   // Rules 1 to 4 once more, for start-up after the settings are read.
   void applyWindowRules();
 
@@ -165,13 +181,20 @@ class MainForm : public ui::Form {
  private:
   bool buildLayout();
   void bindEvents();
+  // The undo menu items, and the captions that name each command's step.
+  void bindUndo();
+  void showReplayed(const std::optional<text::u16>& label, text::u16view done);
   // The SIMA write list from the main list; false when it could not be built.
   bool buildSimaWriteList();
   // Wraps a handler so that its errors reach the general error report.
   template <class... Args>
   auto guarded(void (MainForm::*handler)(Args...)) {
-    return [this, handler](Args... args) { runner_.run([&] { (this->*handler)(args...); }); };
+    return [this, handler](Args... args) {
+      UndoHistory::Scope step(history_);
+      runner_.run([&] { (this->*handler)(args...); });
+    };
   }
+  UndoHistory history_;
 };
 
 }  // namespace surva::app

@@ -185,6 +185,13 @@ void StringGrid::endEdit(bool commit) {
   editorText_.clear();
 }
 
+void StringGrid::restoreCursor(const GridCursor& c) {
+  cells_.restoreCursor(c);
+  anchorCol_ = cells_.col();
+  anchorRow_ = cells_.row();
+  scrollIntoView(cells_.row());
+}
+
 bool StringGrid::selectCell(int col, int row) {
   if (cells_.rowCount() <= cells_.fixedRows()) return false;  // no data rows to stand on
   col = std::clamp(col, 0, cells_.colCount() - 1);

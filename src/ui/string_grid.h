@@ -108,6 +108,9 @@ class StringGrid : public Control {
   // on. Any change of the cells commits an open editor first.
   void endEdit(bool commit);
 
+  // Puts a cursor back (undo) without raising onClick, and shows it.
+  void restoreCursor(const GridCursor& c);
+
   // User input.
   // The user moves to a cell: the editor is committed, onSelectCell may
   // refuse, the header row is never selected, the cell is scrolled into view.

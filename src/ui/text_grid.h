@@ -20,6 +20,16 @@ struct GridRect {
   bool operator==(const GridRect&) const = default;
 };
 
+// The current cell and the selection, as a grid is left or given back.
+struct GridCursor {
+  int col = 0;
+  int row = 1;
+  GridRect selection;
+  bool operator==(const GridCursor&) const = default;
+};
+
+class GridEditLog;
+
 class TextGrid {
  public:
   TextGrid(int colCount = 5, int rowCount = 5, int fixedRows = 1);
@@ -49,6 +59,16 @@ class TextGrid {
   void insertRow(int at);
   void deleteRow(int at);
   void clearAll();  // every cell empty, sizes kept
+  // Rows with their cells put in at `at`; `count` rows taken out from `at`
+  // (one row always stays); every row replaced. Undo uses them.
+  void insertRows(int at, std::vector<std::vector<text::u16>> rows);
+  void removeRows(int at, int count);
+  void replaceRows(std::vector<std::vector<text::u16>> rows);
+
+  // While a log is attached, every change of cells, rows or columns appends
+  // its inverse to it first (see grid_edit_log.h). Not owned.
+  void setEditLog(GridEditLog* log) { log_ = log; }
+  GridEditLog* editLog() const { return log_; }
 
   // The current cell and the selection stay off the fixed rows while a data
   // row exists: a paste or clear from there would overwrite the header.
@@ -59,6 +79,10 @@ class TextGrid {
   const GridRect& selection() const { return selection_; }
   // Normalised and clipped to the grid; the current cell stays where it is.
   void setSelection(GridRect rect);
+  GridCursor cursor() const { return {col_, row_, selection_}; }
+  // Puts a cursor back (undo) without raising onCurrentChange: a step given
+  // back is not the user moving to a cell.
+  void restoreCursor(const GridCursor& c);
 
   // Called after every change of cells, sizes, current cell or selection,
   // so a view can repaint. Bulk edits may suspend it.
@@ -88,6 +112,9 @@ class TextGrid {
   };
 
  private:
+  friend class GridEditLog;
+  // Grows to `count` columns and puts back the cells a shrink dropped.
+  void restoreColumns(int count, std::vector<std::vector<text::u16>> tails);
   void aboutToChange() {
     if (batch_ == 0 && onBeforeChange) onBeforeChange();
   }
@@ -107,6 +134,7 @@ class TextGrid {
   std::uint64_t revision_ = 0;
   int reportedCol_ = 0;
   int reportedRow_ = 1;
+  GridEditLog* log_ = nullptr;
 };
 
 }  // namespace surva::ui

@@ -77,5 +77,14 @@ TEST_F(ReadListTest, OtherCellKindsAndTextsArriveAsTheSheetShowsThem) {
   EXPECT_EQ(g.cell(2, 3), u"#N/A");
 }
 
+TEST_F(ReadListTest, AReadIsOneUndoStepThatGivesBackTheListAndItsListDisplay) {
+  fill(1, {{u"A-1", u"10.5", u"20"}, {u"A-2", u"1", u"2"}});
+  form.Button1.click();
+  form.StringGrid1.keyDown('Z', {false, true, false});
+  EXPECT_EQ(list(), "old,1,2,,1\n,,,,\n");
+  EXPECT_TRUE(form.GroupBox2.enabled());
+  EXPECT_EQ(form.StatusBar1.panelText(1), u"元に戻しました: Exceｌから");
+}
+
 }  // namespace
 }  // namespace surva::sheettest
