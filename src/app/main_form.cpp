@@ -39,7 +39,11 @@ void MainForm::processMessages() {
 
 void MainForm::bindEvents() {
   onClose = guarded(&MainForm::FormClose);
-  onDropFiles = [this](const std::vector<text::u16>& paths) { runner_.run([&] { FormDropFiles(paths); }); };
+  // A dropped file replaces a list like the command it stands for: one undo step.
+  onDropFiles = [this](const std::vector<text::u16>& paths) {
+    history_.nameNextStep(u"ファイルのドロップ");
+    runCommand([&] { FormDropFiles(paths); });
+  };
 
   // Main tab.
   CheckBox8.onClick = guarded(&MainForm::CheckBox8Click);

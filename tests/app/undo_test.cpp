@@ -129,6 +129,13 @@ TEST_F(UndoTest, EachCommandIsOneStepUndoneAndRedoneExactly) {
          t.cad->user().push(UserAction::finish());
        },
        [](UndoTest& t) { t.form.Button6.click(); }, u"TEXT 取得"},
+      {"point file", [](UndoTest& t) {
+         t.fakes.files.files[u"C:\\p.csv"] = "P1,7,8\r\nP2,9,10\r\n";
+         t.fakes.dialogs.openAnswers.push_back(u"C:\\p.csv");
+       },
+       [](UndoTest& t) { t.form.N32.click(); }, u"点ファイルを開く..."},
+      {"dropped file", [](UndoTest& t) { t.fakes.files.files[u"C:\\d.csv"] = "D1,1,2\r\n"; },
+       [](UndoTest& t) { t.form.dropFiles({u"C:\\d.csv"}); }, u"ファイルのドロップ"},
       {"ID picking run",
        [](UndoTest& t) {
          for (double x : {1.0, 2.0, 3.0}) t.cad->user().push(UserAction::pickPoint({x, 2, 0}));
