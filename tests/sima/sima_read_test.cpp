@@ -71,6 +71,15 @@ TEST(SimaRead, PointRecordRuleAndTransferWithBothOptions) {
   EXPECT_EQ(row(plain.main, 1), (std::vector<u16>{u"P1", u"100.5", u"200.25", u"10", u"1"}));
 }
 
+TEST(SimaRead, APointCodeIsDigitsOnly) {
+  struct {
+    const char* code;
+    bool point;
+  } cases[] = {{"A1", true}, {"A01", true}, {"A98", true}, {"A1 ", false}, {"A1\t", false}, {"A 1", false}, {"A+1", false}};
+  for (const auto& c : cases)
+    EXPECT_EQ(readBytes(std::string(c.code) + ",1,P,1,2,3,\n").size(), c.point ? 1u : 0u) << c.code;
+}
+
 TEST(SimaRead, BothListsAreCutToTheFileOrKeepOneEmptyRow) {
   Lists l;
   l.main.setRowCount(501);
