@@ -3,6 +3,7 @@
 #include "points/list_columns.h"
 #include "points/list_commands.h"
 #include "sima/sima_record.h"
+#include "text/decimal_shift.h"
 #include "text/number.h"
 
 namespace surva::sima {
@@ -28,7 +29,7 @@ void growTo(ui::TextGrid& grid, int rows) {
 
 text::u16 SimaTransferValue(text::u16view fileText, bool times1000) {
   if (!times1000) return text::u16(fileText);
-  return text::formatGeneral(text::parseNumber(fileText) * 1000);
+  return text::formatGeneralShifted(text::parseNumber(fileText), 3);
 }
 
 void LoadSimaRecords(std::vector<SimaRecord> records, ui::TextGrid& simaList, ui::TextGrid& mainList,
