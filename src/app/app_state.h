@@ -1,6 +1,9 @@
 #pragma once
 // Values that live for the whole run, beside the main window's controls.
 // Commands reach them through the main window; each area adds its own here.
+#include <cstdint>
+#include <optional>
+
 #include "cad/harvest_store.h"
 #include "text/u16.h"
 
@@ -23,6 +26,11 @@ struct AppState {
   // Set while the main list is rebuilt from the harvest store: the main
   // list's PAN does nothing meanwhile.
   bool entToSlFlag = false;
+
+  // The main list's revision right after the last SIMA transfer into it
+  // (none before the first SIMA read): while it still stands, the "×1000"
+  // and "X-Y 反転" boxes may transfer again without asking.
+  std::optional<std::uint64_t> simaTransferRevision;
 
   // The OLE message filter of the CAD link, registered for the whole run
   // (none in tests that do not need it).

@@ -20,6 +20,7 @@ class PickingForm : public cad::PickingWindow {
     form_.GroupBox2.setEnabled(false);
     form_.StatusBar1.setPanelText(1, u"");
   }
+  void bringToFront() override { form_.bringToFront(); }
 
  private:
   MainForm& form_;

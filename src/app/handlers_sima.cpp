@@ -34,10 +34,23 @@ void MainForm::readSimaFile(text::u16view path) {
   // Read whole before either list changes, so a failed read leaves both.
   std::vector<sima::SimaRecord> records = sima::ReadSimaPointRecords(*services().files, *services().codec, path);
   sima::LoadSimaRecords(std::move(records), StringGrid3.cells(), StringGrid1.cells(), transferOptions(*this));
+  state().simaTransferRevision = StringGrid1.cells().revision();
 }
 
+// Before any SIMA read the boxes only set the options of the next read.
+// After one, a main list changed since the transfer (edited, read from the
+// sheet, picked) is replaced only when the user says so; either way the box
+// stays as clicked.
 void MainForm::CheckBox13Click() {
-  sima::TransferSimaList(StringGrid3.cells(), StringGrid1.cells(), transferOptions(*this));
+  const std::optional<std::uint64_t> transferred = state().simaTransferRevision;
+  if (!transferred) return;
+  ui::TextGrid& main = StringGrid1.cells();
+  if (main.revision() != *transferred &&
+      platform::confirm(*services().dialogs, sima::kSimaMainListChanged, platform::Buttons::YesNo) !=
+          platform::Answer::Yes)
+    return;
+  sima::TransferSimaList(StringGrid3.cells(), main, transferOptions(*this));
+  state().simaTransferRevision = main.revision();
 }
 
 bool MainForm::buildSimaWriteList() {

@@ -1,9 +1,12 @@
 #include "cad/harvest_command.h"
 
+#include <optional>
+
 #include "cad/cad_session.h"
 #include "cad/target_check.h"
 #include "cad/temp_selection_set.h"
 #include "platform/confirm.h"
+#include "text/error.h"
 
 namespace surva::cad {
 
@@ -94,6 +97,7 @@ void HarvestToMainList(const HarvestContext& c, HarvestWindow& window) {
 
 void HarvestTexts(const HarvestContext& c, HarvestWindow& window) {
   c.store.ucs.reset();
+  std::optional<text::u16> failure;
   if (CheckTargetProgID(*c.services.automation, *c.services.dialogs, c.targetProgId)) {
     // Group code 0 (entity type) as a 16-bit integer, the type name as a variant.
     const Variant types(platform::VariantArray{Variant(std::int16_t(0))});
@@ -109,12 +113,15 @@ void HarvestTexts(const HarvestContext& c, HarvestWindow& window) {
         ReadSelection(*set, HarvestMode::TextList, window.progress(), c.store);
         window.listFromStore();
       }
-    } catch (const std::exception&) {
-      // Dropped without a message; the progress bar does not stay half full.
+    } catch (const std::exception& e) {
+      // Said, with the CAD's reason: the TEXT list, left as it was, would
+      // otherwise pass for this harvest's result.
+      failure = messageOf(e);
       window.progress().setPosition(0);
     }
   }
   window.restore();
+  if (failure) throw Failure(text::u16(kHarvestFailed) + u"\n" + *failure);
 }
 
 }  // namespace surva::cad

@@ -43,9 +43,10 @@ text::u16 HarvestSummary(const HarvestStore& store);
 // and disables the list display; what was read before it stays in the store.
 void HarvestToMainList(const HarvestContext& context, HarvestWindow& window);
 
-// "TEXT 取得": only TEXT entities may be selected; a failure while selecting,
-// reading or listing is dropped without a message. A harvest that replaces
-// the store disables the main tab's list display.
+// "TEXT 取得": only TEXT entities may be selected. A failure while selecting,
+// reading or listing leaves the TEXT list as it was and, once the window is
+// back, throws "取得失敗" with the CAD's reason for the error report. A
+// harvest that replaces the store disables the main tab's list display.
 void HarvestTexts(const HarvestContext& context, HarvestWindow& window);
 
 }  // namespace surva::cad

@@ -137,6 +137,7 @@ void PickPointsToList(const platform::Services& services, text::u16view targetPr
 
   services.clock->sleep(100);
   handOver.takeBack();
+  window.bringToFront();
   finishList(list, row);
 }
 

@@ -31,6 +31,8 @@ class PickingWindow : public MainWindowState {
   virtual void showNextName(const text::u16& name) = 0;
   // A pick was written: the list no longer comes from a CAD harvest.
   virtual void pickWritten() = 0;
+  // After the picking, so the window does not come back behind the CAD.
+  virtual void bringToFront() = 0;
 };
 
 // The highest data row whose X cell is not empty; 0 when there is none.

@@ -9,23 +9,23 @@
 namespace surva::cad {
 
 void FillTextList(const HarvestStore& store, bool ucs, int decimals, ui::TextGrid& list) {
+  // The rows are made first, so a failure on the way leaves the list as it was.
+  auto number = [decimals](double v) { return text::formatFixed(dxf::RoundDigits(v, decimals), decimals); };
+  const UcsFrame& f = store.ucs;
+  std::vector<std::vector<text::u16>> rows;
+  rows.reserve(store.texts.size());
+  for (const TTextBlk& t : store.texts) {
+    const TAcadPoint p = ucs ? points::WorldToUcs(t.pt10, f.xDir, f.yDir, f.origin) : t.pt10;
+    rows.push_back({t.str, number(p.x), number(p.y), number(p.z)});
+  }
   ui::TextGrid::BatchUpdate batch(list);
   for (int r = 1; r < list.rowCount(); ++r)
     for (int c = 0; c < 4; ++c) list.setCell(c, r, {});
-  if (store.texts.empty()) return;
-  list.setRowCount(static_cast<int>(store.texts.size()) + 1);
+  if (rows.empty()) return;
+  list.setRowCount(static_cast<int>(rows.size()) + 1);
   list.setCurrent(list.col(), 1);
-  auto number = [decimals](double v) { return text::formatFixed(dxf::RoundDigits(v, decimals), decimals); };
-  const UcsFrame& f = store.ucs;
-  int row = 1;
-  for (const TTextBlk& t : store.texts) {
-    const TAcadPoint p = ucs ? points::WorldToUcs(t.pt10, f.xDir, f.yDir, f.origin) : t.pt10;
-    list.setCell(0, row, t.str);
-    list.setCell(1, row, number(p.x));
-    list.setCell(2, row, number(p.y));
-    list.setCell(3, row, number(p.z));
-    ++row;
-  }
+  for (int r = 1; r <= static_cast<int>(rows.size()); ++r)
+    for (int c = 0; c < 4; ++c) list.setCell(c, r, std::move(rows[r - 1][c]));
 }
 
 void SortGridRows(ui::TextGrid& grid, int c1, int c2, bool asNumbers, bool descending) {

@@ -19,6 +19,14 @@ class AutomationError : public Failure {
   std::int32_t code_;
 };
 
+// The codes of a member an object does not have: a name it does not know
+// (DISP_E_UNKNOWNNAME), or a known name it does not answer (DISP_E_MEMBERNOTFOUND).
+inline constexpr std::int32_t kUnknownNameCode = static_cast<std::int32_t>(0x80020006);
+inline constexpr std::int32_t kMemberNotFoundCode = static_cast<std::int32_t>(0x80020003);
+inline bool IsMissingMember(const AutomationError& e) {
+  return e.code() == kUnknownNameCode || e.code() == kMemberNotFoundCode;
+}
+
 class Object {
  public:
   virtual ~Object() = default;

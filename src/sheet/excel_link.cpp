@@ -6,6 +6,23 @@ namespace surva::sheet {
 
 using text::u16;
 
+namespace {
+
+// A chart sheet has no cells: no sheet to use, as when none is active. A
+// sheet without the member `Type` (compatible spreadsheets register the
+// same ProgID) is taken as a worksheet: only a type read that says
+// otherwise rules the sheet out.
+bool isWorksheet(platform::Object& sheet) {
+  try {
+    return sheet.get(u"Type").toInt() == kXlWorksheet;
+  } catch (const platform::AutomationError& e) {
+    if (platform::IsMissingMember(e)) return true;
+    throw;
+  }
+}
+
+}  // namespace
+
 bool GetExcelApp(ExcelLink& link) {
   auto& at = link.at;
   at.EXcelHandle = link.services.windows->findWindow(kExcelWindowClass, u"");
@@ -23,10 +40,7 @@ bool GetExcelApp(ExcelLink& link) {
     link.setCaption(link.appTitle + u" - " + bookName);
     at.WorkSheet = at.WorkBook->get(u"ActiveSheet").toObject();
     const u16 sheetName = at.WorkSheet->get(u"Name").toText();
-    // A chart sheet has no cells: no sheet to use, as when none is active.
-    if (at.WorkSheet->get(u"Type").toInt() != kXlWorksheet) {
-      throw platform::AutomationError(u"ワークシートではありません");
-    }
+    if (!isWorksheet(*at.WorkSheet)) throw platform::AutomationError(u"ワークシートではありません");
     link.setCaption(link.appTitle + u" [ " + sheetName + u" ] ");
   } catch (const std::exception&) {
     at.EXcelHandle = 0;

@@ -31,8 +31,9 @@ struct ExcelLink {
 // Finds the spreadsheet's window and attaches to its active workbook and
 // sheet (objects it returns are never null: an automation read that
 // returns nothing fails); the caption then names the sheet. Every failure is silent and
-// leaves EXcelHandle 0; an active sheet that is not a worksheet (a chart
-// sheet) fails too. True when attached.
+// leaves EXcelHandle 0; an active sheet whose `Type` says it is no
+// worksheet (a chart sheet) fails too, while one without `Type` counts as a
+// worksheet. True when attached.
 bool GetExcelApp(ExcelLink& link);
 
 // Selects worksheet row n (n > 0) of the sheet of the last attach (attaching

@@ -78,6 +78,8 @@ class Spreadsheet {
   long rangesReleased = 0;
 
   platform::WindowHandle window = 0x2001;
+  // A compatible spreadsheet whose sheets have no member `Type`.
+  bool sheetsLackType = false;
 
   // After `skip` calls of `member` (without regard to case) that succeed,
   // makes the next `times` calls (< 0: all) fail as refused calls.

@@ -140,7 +140,7 @@ class WorksheetObject : public SheetObject {
     Worksheet& ws = place_.in(model());
     if (is(m, u"NAME")) return Variant(ws.name);
     // A worksheet's type; a chart sheet answers its chart's (a pie).
-    if (is(m, u"TYPE")) return Variant(std::int32_t(chart_ ? 5 : -4167));
+    if (is(m, u"TYPE") && !model().sheetsLackType) return Variant(std::int32_t(chart_ ? 5 : -4167));
     if (chart_) unknownName();  // a chart sheet has no cells
     if (is(m, u"CELLS")) {
       SheetRange r{SheetRange::Kind::Cell, indexArg(args, 0, kSheetRows), indexArg(args, 1, kSheetCols)};

@@ -1,12 +1,16 @@
 #include "sima/sima_record.h"
 
-#include "text/number.h"
-
 namespace surva::sima {
 
 bool IsSimaPointCode(text::u16view code) {
   if (code.empty() || code[0] != u'A') return false;
-  int n = text::tryParseInt(code.substr(1, 2)).value_or(0);
+  // Digits only: an integer parse would pass "A1 " or "A1" and a tab, as
+  // it allows blanks around a number.
+  int n = 0;
+  for (char16_t c : code.substr(1, 2)) {
+    if (c < u'0' || c > u'9') return false;
+    n = n * 10 + (c - u'0');
+  }
   return n >= 1 && n <= 98;
 }
 

@@ -15,7 +15,8 @@ inline constexpr int kSimaYField = 4;
 inline constexpr int kSimaZField = 5;
 
 // Only the first three characters count: "A" (upper case only), then the
-// next two (fewer when the code is shorter) read as an integer, 1 to 98.
+// next two (fewer when the code is shorter), all digits, as a number from
+// 1 to 98: a blank or tab in the code makes no point record.
 bool IsSimaPointCode(text::u16view code);
 
 // The fields of one line as SplitToList gives them (untrimmed): at least six

@@ -3,6 +3,7 @@
 #include "points/list_columns.h"
 #include "points/list_commands.h"
 #include "sima/sima_record.h"
+#include "text/decimal_shift.h"
 #include "text/number.h"
 
 namespace surva::sima {
@@ -28,41 +29,38 @@ void growTo(ui::TextGrid& grid, int rows) {
 
 text::u16 SimaTransferValue(text::u16view fileText, bool times1000) {
   if (!times1000) return text::u16(fileText);
-  return text::formatGeneral(text::parseNumber(fileText) * 1000);
+  return text::formatGeneralShifted(text::parseNumber(fileText), 3);
 }
 
 void LoadSimaRecords(std::vector<SimaRecord> records, ui::TextGrid& simaList, ui::TextGrid& mainList,
                      const SimaTransferOptions& options) {
-  ui::TextGrid::BatchUpdate simaBatch(simaList), mainBatch(mainList);
-  const int rows = static_cast<int>(records.size()) + 1;
-  growTo(simaList, rows);
-  growTo(mainList, rows);
-  for (int r = 1; r < rows; ++r) {
-    SimaRecord& fields = records[r - 1];
-    transferRow([&](int i) -> const text::u16& { return fields[i]; }, mainList, r, options);
-    simaList.setRowCells(r, std::move(fields));
-  }
-  if (records.empty()) {
-    for (ui::TextGrid* list : {&simaList, &mainList}) {
-      list->setRowCount(2);
-      list->setRowCells(1, {});
+  {
+    ui::TextGrid::BatchUpdate batch(simaList);
+    const int rows = static_cast<int>(records.size()) + 1;
+    growTo(simaList, rows);
+    for (int r = 1; r < rows; ++r) simaList.setRowCells(r, std::move(records[r - 1]));
+    if (records.empty()) {
+      simaList.setRowCount(2);
+      simaList.setRowCells(1, {});
+    } else {
+      simaList.setRowCount(rows);
     }
-  } else {
-    simaList.setRowCount(rows);
-    mainList.setRowCount(rows);
   }
-  points::RenumberPlotNo(mainList);
+  TransferSimaList(simaList, mainList, options);
 }
 
 void TransferSimaList(const ui::TextGrid& simaList, ui::TextGrid& mainList, const SimaTransferOptions& options) {
   ui::TextGrid::BatchUpdate batch(mainList);
-  auto hasXY = [&](int r) {
-    return !simaList.cell(kSimaXField, r).empty() && !simaList.cell(kSimaYField, r).empty();
-  };
-  if (hasXY(1)) {
-    mainList.setRowCount(simaList.rowCount());
-    for (int r = 1; r < simaList.rowCount() && hasXY(r); ++r)
-      transferRow([&](int i) -> const text::u16& { return simaList.cell(i, r); }, mainList, r, options);
+  // Every point record has its code; the one row of a read without records has none.
+  const int rows = simaList.cell(0, 1).empty() ? 1 : simaList.rowCount();
+  growTo(mainList, rows);
+  for (int r = 1; r < rows; ++r)
+    transferRow([&](int i) -> const text::u16& { return simaList.cell(i, r); }, mainList, r, options);
+  if (rows == 1) {
+    mainList.setRowCount(2);
+    mainList.setRowCells(1, {});
+  } else {
+    mainList.setRowCount(rows);
   }
   points::RenumberPlotNo(mainList);
 }

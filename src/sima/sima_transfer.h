@@ -19,16 +19,21 @@ struct SimaTransferOptions {
 // written in the general form: "100.5" -> "100500", "" -> "0".
 text::u16 SimaTransferValue(text::u16view fileText, bool times1000);
 
-// Both lists take the records from data row 1 on, overwriting rows in place
-// and cut to exactly the records (one empty row when there are none); the
-// main list's PLOT No. is renumbered.
+// The read list takes the records from data row 1 on, cut to exactly the
+// records (one empty row when there are none); the main list is then
+// transferred from it.
 void LoadSimaRecords(std::vector<SimaRecord> records, ui::TextGrid& simaList, ui::TextGrid& mainList,
                      const SimaTransferOptions& options);
 
-// The main list again from the read list: as many rows as the read list,
-// rows transferred until the first read row without X or Y (none when the
-// first row lacks one); rows from there on keep what they held. PLOT No. is
-// renumbered.
+// The main list from the read list, every row by the same rule, so the whole
+// list stands in one unit and one axis order: rows overwritten in place from
+// data row 1, cut to exactly the read list's records (one empty row when it
+// holds none), PLOT No. renumbered.
 void TransferSimaList(const ui::TextGrid& simaList, ui::TextGrid& mainList, const SimaTransferOptions& options);
+
+// Asked before a transfer again replaces a main list changed since the last
+// transfer.
+inline constexpr char16_t kSimaMainListChanged[] =
+    u"メインリストは SIMA 読み込みの後に変更されています．SIMA データから転記し直しますか？";
 
 }  // namespace surva::sima

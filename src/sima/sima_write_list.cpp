@@ -3,6 +3,7 @@
 #include "points/list_columns.h"
 #include "points/station_name.h"
 #include "sima/sima_record.h"
+#include "text/decimal_shift.h"
 #include "text/error.h"
 #include "text/number.h"
 
@@ -23,7 +24,7 @@ text::u16 pointNumber(long long r) {
 
 text::u16 SimaWriteValue(text::u16view listText, bool thousandths) {
   if (!thousandths) return text::u16(listText);
-  return text::formatFixed(text::parseNumber(listText) / 1000, 3);
+  return text::formatFixedShifted(text::parseNumber(listText), -3, 3);
 }
 
 bool BuildSimaWriteList(const ui::TextGrid& mainList, ui::TextGrid& writeList, const SimaWriteOptions& options) {

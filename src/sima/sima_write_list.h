@@ -18,7 +18,8 @@ struct SimaWriteOptions {
 
 // A coordinate text as it goes into the write list: unchanged, or with
 // "1/1000" read as a number (0 when it is none), divided by 1000 and written
-// with three decimals, halves away from zero: "12345" -> "12.345".
+// with three decimals, halves of the typed decimal away from zero:
+// "12345" -> "12.345", "12345.5" -> "12.346".
 text::u16 SimaWriteValue(text::u16view listText, bool thousandths);
 
 // Told when the write list was not built because the main list's first row

@@ -237,7 +237,7 @@ const Command kCommands[] = {
      [](Run& r) {
        r.userSelects({r.add(sim::makeText(u"T1", {1, 2, 0}, 1)), r.add(sim::makeText(u"T2", {3, 4, 0}, 1))});
      },
-     [](MainForm& f) { f.Button6.click(); }, true},
+     [](MainForm& f) { f.Button6.click(); }, false},
     {"point picking (ID)",
      [](Run& r) {
        r.form.CheckBox19.setChecked(true);

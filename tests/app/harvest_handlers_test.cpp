@@ -203,12 +203,15 @@ TEST_F(HarvestHandlersTest, TextHarvestLeavesTheMainListsHarvestAlone) {
   EXPECT_EQ(listed(form.StringGrid1), harvested);
 }
 
-TEST_F(HarvestHandlersTest, TextHarvestDropsErrorsSilently) {
+// The old TEXT list must not pass for the result of a harvest that failed.
+TEST_F(HarvestHandlersTest, TextHarvestFailureIsToldWithItsReasonAndKeepsTheList) {
   form.StringGrid2.cells().setCell(0, 1, u"kept");
   userSelects({add(sim::makeText(u"T", {0, 0, 0}, 1))});
-  cad->failMember(u"TextString");
+  cad->failMember(u"TextString", u"呼び出しが拒否されました。");
   form.Button6.click();
-  EXPECT_TRUE(shownMessages().empty());
+  ASSERT_EQ(fakes.dialogs.shown.size(), 1u);
+  EXPECT_EQ(fakes.dialogs.shown[0].message.rfind(cad::kHarvestFailed, 0), 0u);
+  EXPECT_NE(fakes.dialogs.shown[0].message.find(u"呼び出しが拒否されました。"), text::u16::npos);
   EXPECT_EQ(form.StringGrid2.cells().cell(0, 1), u"kept");
   EXPECT_EQ(form.windowState(), ui::WindowState::Normal);
   EXPECT_TRUE(cad->drawing().selectionSets().empty());

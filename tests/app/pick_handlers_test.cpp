@@ -41,6 +41,20 @@ TEST_F(PickHandlersTest, IdFillsTheListAndNamesTheNextPick) {
   EXPECT_TRUE(fakes.dialogs.shown.empty());
 }
 
+TEST_F(PickHandlersTest, IdEndsWithTheWindowInFront) {
+  form.attachPeers();
+  cad->user().push(UserAction::pickPoint({1, 2, 0}));
+  cad->user().push(UserAction::escape());
+  form.Button12.click();
+  std::vector<ui::Property> formChanges;
+  for (const auto& [name, p] : backend.log.changes)
+    if (name == "Form1") formChanges.push_back(p);
+  // Restored, then brought in front of the CAD.
+  ASSERT_GE(formChanges.size(), 2u);
+  EXPECT_EQ(formChanges.end()[-2], ui::Property::WindowState);
+  EXPECT_EQ(formChanges.back(), ui::Property::Foreground);
+}
+
 TEST_F(PickHandlersTest, ClickOnPlotNoMovesToTheNameAndPansUnlessAHarvestListsMeanwhile) {
   ui::TextGrid& list = form.StringGrid1.cells();
   list.setRowCount(11);

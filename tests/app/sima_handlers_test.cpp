@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "main_form_fixture.h"
+#include "sima/sima_transfer.h"
 #include "sima/sima_write_list.h"
 
 using namespace surva;
@@ -47,6 +48,34 @@ TEST(SimaHandlers, ReadFillsBothListsAndTheCheckBoxesTransferAgain) {
   EXPECT_EQ(f.fakes.dialogs.shown[0].icon, platform::Icon::Error);
   EXPECT_NE(f.fakes.dialogs.shown[0].message.find(u"C:\\gone.sim"), u16::npos);
   EXPECT_EQ(main.cell(0, 1), u"測");
+}
+
+TEST(SimaHandlers, TheBoxesReplaceOnlyTheLastTransferUnasked) {
+  MainFormFixture f;
+  auto& form = f.form;
+  auto& main = form.StringGrid1.cells();
+  main.setRowCells(1, {u"mine", u"1", u"2"});
+  form.CheckBox13.click();  // before any read: only the option
+  form.CheckBox13.click();
+  EXPECT_EQ(main.cell(0, 1), u"mine");
+
+  f.fakes.files.files[u"C:\\in.sim"] = "A01,1,P1,1,2,3,\r\nA01,2,P2,,2,3,\r\nA01,3,P3,7,8,9,\r\n";
+  f.fakes.dialogs.openAnswers.push_back(u"C:\\in.sim");
+  form.Button9.click();
+  form.CheckBox13.click();  // "×1000" off: every row back in the file's unit, unasked
+  EXPECT_EQ(main.rowCells(3), (std::vector<u16>{u"P3", u"8", u"7", u"9", u"3"}));
+  EXPECT_TRUE(f.fakes.dialogs.shown.empty());
+
+  main.setCell(0, 1, u"edited");
+  f.fakes.dialogs.answers.push_back(platform::Answer::No);
+  form.CheckBox13.click();
+  ASSERT_EQ(f.fakes.dialogs.shown.size(), 1u);
+  EXPECT_EQ(f.fakes.dialogs.shown[0].message, sima::kSimaMainListChanged);
+  EXPECT_EQ(main.cell(0, 1), u"edited");
+  EXPECT_TRUE(form.CheckBox13.checked());
+  form.CheckBox13.click();  // Yes
+  EXPECT_EQ(main.rowCells(1), (std::vector<u16>{u"P1", u"2", u"1", u"3", u"1"}));
+  EXPECT_EQ(f.fakes.dialogs.shown.size(), 2u);
 }
 
 TEST(SimaHandlers, WriteListIsRebuiltByTheCheckBoxesAndSaved) {

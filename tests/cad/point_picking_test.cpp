@@ -24,6 +24,7 @@ struct RecordingPickingWindow : cad::PickingWindow {
     ++written;
     if (onPick) onPick();
   }
+  void bringToFront() override {}  // checked on the main window
   std::function<void()> onPick;
   std::vector<std::string> events;
   u16 nextName = u"(unchanged)";

@@ -88,6 +88,14 @@ TEST_F(LinkTest, FaultsOfTheAttachAreSilent) {
   EXPECT_EQ(foregroundCalls(), 0);
 }
 
+TEST_F(LinkTest, ASheetWithoutTypeIsUsedAsAWorksheet) {
+  excel->sheetsLackType = true;
+  fill(1, {{u"P1", u"10", u"20"}});
+  form.Button1.click();
+  EXPECT_EQ(listText(form.StringGrid1.cells()), "P1,10,20,,1\n");
+  EXPECT_EQ(form.text(), u"Surva2024.2.21 [ Sheet1 ] ");
+}
+
 TEST_F(LinkTest, ShutdownReleasesTheSheetObjects) {
   form.UpDown1.click(ui::UpDownButton::Up);
   ASSERT_TRUE(form.WorkSheet && form.WorkBook && form.MSExcel);

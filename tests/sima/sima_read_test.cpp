@@ -71,6 +71,15 @@ TEST(SimaRead, PointRecordRuleAndTransferWithBothOptions) {
   EXPECT_EQ(row(plain.main, 1), (std::vector<u16>{u"P1", u"100.5", u"200.25", u"10", u"1"}));
 }
 
+TEST(SimaRead, APointCodeIsDigitsOnly) {
+  struct {
+    const char* code;
+    bool point;
+  } cases[] = {{"A1", true}, {"A01", true}, {"A98", true}, {"A1 ", false}, {"A1\t", false}, {"A 1", false}, {"A+1", false}};
+  for (const auto& c : cases)
+    EXPECT_EQ(readBytes(std::string(c.code) + ",1,P,1,2,3,\n").size(), c.point ? 1u : 0u) << c.code;
+}
+
 TEST(SimaRead, BothListsAreCutToTheFileOrKeepOneEmptyRow) {
   Lists l;
   l.main.setRowCount(501);
@@ -88,22 +97,21 @@ TEST(SimaRead, BothListsAreCutToTheFileOrKeepOneEmptyRow) {
   EXPECT_EQ(row(l.main, 1), (std::vector<u16>{u"", u"", u"", u"", u"1"}));
 }
 
-TEST(SimaRead, TransferAgainNeverMultipliesTwiceAndStopsAtAMissingCoordinate) {
+// A row without X is converted like the rest, so the rows below it never
+// keep the other unit.
+TEST(SimaRead, TransferAgainNeverMultipliesTwiceAndConvertsEveryRow) {
   Lists l;
   load(l, "A01,1,P1,1.5,2,3,\nA01,2,P2,,2,3,\nA01,3,P3,7,8,9,\n");
   l.main.setCell(0, 3, u"edited");
   l.main.setRowCount(6);
   TransferSimaList(l.sima, l.main, {true, false});
-  EXPECT_EQ(row(l.main, 1), (std::vector<u16>{u"P1", u"2", u"1.5", u"3", u"1"}));
-  EXPECT_EQ(l.main.rowCount(), 4);             // as many rows as the read list
-  EXPECT_EQ(l.main.cell(0, 3), u"edited");     // below the row without X
+  EXPECT_EQ(l.main.rowCount(), 4);  // as many rows as the read list
+  EXPECT_EQ(row(l.main, 2), (std::vector<u16>{u"P2", u"2", u"", u"3", u"2"}));
+  EXPECT_EQ(row(l.main, 3), (std::vector<u16>{u"P3", u"8", u"7", u"9", u"3"}));
   TransferSimaList(l.sima, l.main, {false, true});
   EXPECT_EQ(row(l.main, 1), (std::vector<u16>{u"P1", u"1500", u"2000", u"3000", u"1"}));
-
-  l.sima.setCell(3, 1, u"");  // a first row without X transfers nothing
-  l.main.setCell(1, 1, u"kept");
-  TransferSimaList(l.sima, l.main, {});
-  EXPECT_EQ(l.main.cell(1, 1), u"kept");
+  EXPECT_EQ(row(l.main, 2), (std::vector<u16>{u"P2", u"0", u"2000", u"3000", u"2"}));
+  EXPECT_EQ(row(l.main, 3), (std::vector<u16>{u"P3", u"7000", u"8000", u"9000", u"3"}));
 }
 
 TEST(SimaRead, EncodingsAndLineBreaksAreFollowed) {

@@ -57,6 +57,24 @@ TEST(SimaWrite, PointRowsFollowTheOptions) {
   EXPECT_EQ(w.rowCells(4), (std::vector<u16>{u"A99", u"", u"", u"", u"", u""}));
 }
 
+// The point moves in the typed decimal: a typed half rounds away from zero
+// whichever side of it the binary quotient lies.
+TEST(SimaWrite, UnitChangesRoundTheTypedDecimal) {
+  struct {
+    const char16_t* typed;
+    const char16_t* thousandths;  // "1/1000" of the write list
+    const char16_t* times1000;    // "×1000" of the read transfer
+  } cases[] = {
+      {u"12345.5", u"12.346", u"12345500"}, {u"12344.5", u"12.345", u"12344500"}, {u"1234.5", u"1.235", u"1234500"},
+      {u"99999.5", u"100.000", u"99999500"}, {u"-12345.5", u"-12.346", u"-12345500"}, {u"-0.4", u"0.000", u"-400"},
+      {u"0.0005", u"0.000", u"0.5"},         {u"", u"0.000", u"0"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(SimaWriteValue(c.typed, true), c.thousandths) << text::toUtf8(c.typed);
+    EXPECT_EQ(SimaTransferValue(c.typed, true), c.times1000) << text::toUtf8(c.typed);
+  }
+}
+
 TEST(SimaWrite, StartNamesAndPointNumbers) {
   std::vector<std::vector<u16>> rows(12345, {u"P", u"1", u"2", u"3"});
   auto name = [&](const u16& start, int row) { return built(std::vector<std::vector<u16>>(rows.begin(), rows.begin() + 10), {start}).cell(2, row); };

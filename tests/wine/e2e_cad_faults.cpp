@@ -248,7 +248,7 @@ int main() {
            selectAll(cad, {handleOf(space->call(u"AddText", {Variant(u"T1"), Variant::point(1, 2, 0), Variant(2.5)})),
                            handleOf(space->call(u"AddText", {Variant(u"T2"), Variant::point(3, 4, 0), Variant(2.5)}))});
          },
-         true},
+         false},
         {"entity harvest (CADから)", 0, L"CADから",
          [](Object& cad, Program&) {
            auto space = modelSpace(cad);
