@@ -117,18 +117,21 @@ TEST(RoundTrip, SimaKeepsCoordinateTextsAndThousandthsKeepWholeMillimetres) {
     auto sent = randomList(rng, 30);
     EXPECT_EQ(roundTrip(sent, swap, false), numbered(sent)) << swap;
 
-    // With it, whole millimetres go out as metres with three decimals and
-    // come back under "×1000" as they were; an empty Z comes back as 0.
-    // (Half millimetres are left out: their division is not exact today.)
-    for (auto& row : sent)
-      for (int c = 1; c < 4; ++c)
-        if (!row[c].empty()) row[c] = text::intToText(std::llround(text::parseNumber(row[c])));
+    // With it, millimetres go out as metres with three decimals and come
+    // back under "×1000" rounded to whole millimetres, halves away from
+    // zero; an empty Z comes back as 0.
     auto expected = numbered(sent);
     for (auto& row : expected)
-      if (row[3].empty()) row[3] = u"0";
+      for (int c = 1; c < 4; ++c)
+        row[c] = text::intToText(std::llround(text::parseNumber(row[c])));
     EXPECT_EQ(roundTrip(sent, swap, true), expected) << swap;
   }
-  for (const auto& m : f.fakes.dialogs.shown) EXPECT_EQ(m.message, u"すでにファイルが存在します．上書きしますか？");
+  // Only the overwrite question, and the read options' question once the
+  // list was changed since the last read.
+  for (const auto& m : f.fakes.dialogs.shown)
+    EXPECT_TRUE(m.message == u"すでにファイルが存在します．上書きしますか？" ||
+                m.message.starts_with(u"メインリストは SIMA 読み込みの後に変更されています"))
+        << text::toUtf8(m.message);
 }
 
 TEST(RoundTrip, WorksheetKeepsNamesAndValues) {
