@@ -1,5 +1,6 @@
 #include "sim/sheet_objects.h"
 
+#include "sim/automation_object.h"
 #include "text/error.h"
 
 namespace surva::sim {
@@ -11,20 +12,16 @@ using platform::VariantArray;
 
 namespace {
 
-constexpr std::int32_t kUnknownName = static_cast<std::int32_t>(0x80020006);
-constexpr std::int32_t kTypeMismatch = static_cast<std::int32_t>(0x80020005);
-constexpr std::int32_t kBadParamCount = static_cast<std::int32_t>(0x8002000E);
 constexpr std::int32_t kDisconnected = static_cast<std::int32_t>(0x80010108);
 // The spreadsheet's own "application-defined or object-defined error".
 constexpr std::int32_t kObjectDefined = static_cast<std::int32_t>(0x800A03EC);
 
-[[noreturn]] void unknownName() { throw AutomationError(u"不明な名前です。", kUnknownName); }
 [[noreturn]] void objectDefined() {
   throw AutomationError(u"アプリケーション定義またはオブジェクト定義のエラーです。", kObjectDefined);
 }
 
 const Variant& argAt(const VariantArray& args, std::size_t i) {
-  if (i >= args.size()) throw AutomationError(u"引数の数が一致していません。", kBadParamCount);
+  if (i >= args.size()) throw AutomationError(u"引数の数が一致していません。", hr::kBadParamCount);
   return args[i].deref();
 }
 
@@ -36,47 +33,20 @@ int indexArg(const VariantArray& args, std::size_t i, int max) {
 
 bool is(const text::u16& upper, const char16_t* name) { return upper == name; }
 
-class SheetObject : public platform::Object {
+class SheetObject : public AutomationObject {
  public:
   SheetObject(std::shared_ptr<Spreadsheet> sheet, text::u16 objectName)
-      : sheet_(std::move(sheet)), objectName_(std::move(objectName)) {}
-
-  Variant get(text::u16view member, const VariantArray& args) override {
-    return dispatch(Access::Get, member, args);
-  }
-  void put(text::u16view member, const Variant& value) override { dispatch(Access::Put, member, {value}); }
-  Variant call(text::u16view member, const VariantArray& args) override {
-    return dispatch(Access::Call, member, args);
-  }
-  // Objects of one kind share their member IDs, as with a real spreadsheet's
-  // type library: a client looks the names of a range up once for all cells.
-  text::u16 typeName() override { return objectName_; }
+      : AutomationObject(std::move(objectName)), sheet_(std::move(sheet)) {}
 
  protected:
-  virtual Variant invoke(const text::u16& upper, const VariantArray& args) = 0;
-  virtual void assign(const text::u16&, const Variant&) { unknownName(); }
+  void admit(Access access, text::u16view member, const VariantArray& args) override {
+    sheet_->checkCall(objectName(), member, access, args);
+  }
   Spreadsheet& model() { return *sheet_; }
   const std::shared_ptr<Spreadsheet>& modelPtr() { return sheet_; }
 
  private:
-  Variant dispatch(Access access, text::u16view member, const VariantArray& args) {
-    sheet_->checkCall(objectName_, member, access, args);
-    text::u16 upper = text::upperAscii(member);
-    try {
-      if (access == Access::Put) {
-        assign(upper, args.at(0));
-        return {};
-      }
-      return invoke(upper, args);
-    } catch (const AutomationError&) {
-      throw;
-    } catch (const Failure& f) {
-      throw AutomationError(f.message(), kTypeMismatch);
-    }
-  }
-
   std::shared_ptr<Spreadsheet> sheet_;
-  text::u16 objectName_;
 };
 
 // A sheet as its workbook and position; one that has gone (its workbook was
@@ -114,10 +84,10 @@ class RangeObject : public SheetObject {
       return ws.cell(range_.row, range_.col);
     }
     if (is(m, u"ADDRESS")) return Variant(rangeAddress(range_));
-    unknownName();
+    unknownMember();
   }
   void assign(const text::u16& m, const Variant& value) override {
-    if (!is(m, u"VALUE")) unknownName();
+    if (!is(m, u"VALUE")) unknownMember();
     if (range_.kind != SheetRange::Kind::Cell) objectDefined();
     Worksheet& ws = place_.in(model());
     const Variant& v = value.deref();
@@ -141,14 +111,14 @@ class WorksheetObject : public SheetObject {
     if (is(m, u"NAME")) return Variant(ws.name);
     // A worksheet's type; a chart sheet answers its chart's (a pie).
     if (is(m, u"TYPE")) return Variant(std::int32_t(chart_ ? 5 : -4167));
-    if (chart_) unknownName();  // a chart sheet has no cells
+    if (chart_) unknownMember();  // a chart sheet has no cells
     if (is(m, u"CELLS")) {
       SheetRange r{SheetRange::Kind::Cell, indexArg(args, 0, kSheetRows), indexArg(args, 1, kSheetCols)};
       return range(r);
     }
     if (is(m, u"ROWS")) return range({SheetRange::Kind::Row, indexArg(args, 0, kSheetRows), 1});
     if (is(m, u"COLUMNS")) return range({SheetRange::Kind::Column, 1, indexArg(args, 0, kSheetCols)});
-    unknownName();
+    unknownMember();
   }
 
  private:
@@ -173,7 +143,7 @@ class WorkbookObject : public SheetObject {
       bool chart = b.sheets[b.activeSheet].chart;
       return Variant(ObjectPtr(std::make_shared<WorksheetObject>(modelPtr(), SheetPlace{book_, b.activeSheet}, chart)));
     }
-    unknownName();
+    unknownMember();
   }
 
  private:
@@ -194,7 +164,7 @@ class ApplicationObject : public SheetObject {
       int index = static_cast<int>(model().activeBook() - model().books().data());
       return Variant(ObjectPtr(std::make_shared<WorkbookObject>(modelPtr(), index)));
     }
-    unknownName();
+    unknownMember();
   }
 };
 
