@@ -36,12 +36,30 @@ void columnClick(MainForm& f, ui::Edit& letter, const ui::Edit& hidden, const ui
   sheet::ExcelColSelect(link, upDown.position() + 1);
 }
 
+// Status panel 0 shows how far a transfer has got while the spreadsheet
+// answers block after block, and what it showed before once it ends.
+class TransferPanel {
+ public:
+  explicit TransferPanel(MainForm& f) : form_(f), before_(f.StatusBar1.panelText(0)) {}
+  ~TransferPanel() { form_.StatusBar1.setPanelText(0, before_); }
+  TransferPanel(const TransferPanel&) = delete;
+  TransferPanel& operator=(const TransferPanel&) = delete;
+  sheet::Progress progress() {
+    return [this](const text::u16& t) { form_.StatusBar1.setPanelText(0, t); };
+  }
+
+ private:
+  MainForm& form_;
+  text::u16 before_;
+};
+
 }  // namespace
 
 void MainForm::Button1Click() {
   sheet::ExcelLink link = linkOf(*this);
   ui::TextGrid& list = StringGrid1.cells();
-  if (sheet::ReadList(link, list, columnsOf(*this)) != sheet::ReadEnd::Finished) return;
+  TransferPanel panel(*this);
+  if (sheet::ReadList(link, list, columnsOf(*this), panel.progress()) != sheet::ReadEnd::Finished) return;
   points::RenumberPlotNo(list);
   GroupBox2.setEnabled(false);
   StatusBar1.setPanelText(1, u"");
@@ -49,12 +67,14 @@ void MainForm::Button1Click() {
 
 void MainForm::Button5Click() {
   sheet::ExcelLink link = linkOf(*this);
-  sheet::WriteList(link, StringGrid1.cells(), columnsOf(*this), sheet::FirstColumn::StationNames);
+  TransferPanel panel(*this);
+  sheet::WriteList(link, StringGrid1.cells(), columnsOf(*this), sheet::FirstColumn::StationNames, panel.progress());
 }
 
 void MainForm::Button7Click() {
   sheet::ExcelLink link = linkOf(*this);
-  sheet::WriteList(link, StringGrid2.cells(), columnsOf(*this), sheet::FirstColumn::DrawingTexts);
+  TransferPanel panel(*this);
+  sheet::WriteList(link, StringGrid2.cells(), columnsOf(*this), sheet::FirstColumn::DrawingTexts, panel.progress());
 }
 
 void MainForm::UpDown1Click(ui::UpDownButton) { columnClick(*this, Edit3, Edit22, UpDown1); }
