@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Calls per cell and time per 1,000 rows of the spreadsheet link against the
-# stand-in spreadsheet in another process, under Wine (Xvfb when there is no
-# display): the literal steps and the link as the program runs it.
-#   scripts/sheet-bench.sh [rows]     (default 1000)
+# Round trips per cell and time of the spreadsheet link against the stand-in
+# spreadsheet in another process, under Wine (Xvfb when there is no
+# display): the literal cell-by-cell steps and the link as the program runs
+# it, with the stand-in giving type information and without.
+#   scripts/sheet-bench.sh [rows]     (default 10000)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --preset windows >/dev/null

@@ -143,7 +143,9 @@ class SheetHost : public platform::Object {
   // active workbook; SimAddSheet(name[, chart]); SimActivate(book, sheet);
   // SimCloseBooks; SimFail(member, times, skip); SimCloseAfter(calls);
   // SimCallCount([member]); SimGetIDsOfNamesCount; SimTypeInfoCount;
-  // SimRanges (made/released);
+  // SimRanges (made/released); SimTypeInfo(on): objects give
+  // type information or none; SimMultiCellRanges(n): ranges of more than
+  // one cell it still gives (< 0: no limit, 0: refuses them);
   // SimCalls (one line each); SimResetCounts; SimQuit.
   std::optional<Variant> own(u16view m, const VariantArray& args) {
     if (m.size() < 3 || !is(m.substr(0, 3), u"Sim")) return std::nullopt;
@@ -179,7 +181,9 @@ class SheetHost : public platform::Object {
     else if (is(m, u"SimRanges")) {
       return Variant(VariantArray{Variant(static_cast<std::int32_t>(sheet_->rangesMade)),
                                   Variant(static_cast<std::int32_t>(sheet_->rangesReleased))});
-    } else if (is(m, u"SimResetCounts")) {
+    } else if (is(m, u"SimTypeInfo")) sheet_->typeInfo = argAt(args, 0).toBool();
+    else if (is(m, u"SimMultiCellRanges")) sheet_->multiCellRanges = argAt(args, 0).toInt();
+    else if (is(m, u"SimResetCounts")) {
       names.resetLookups();
       win32::dispatch_types::typeInfoRequests() = 0;
       sheet_->calls().clear();
@@ -224,14 +228,7 @@ void redraw() {
   if (theHost) InvalidateRect(theHost->window, nullptr, FALSE);
 }
 
-bool selected(const sim::SheetRange& s, int row, int col) {
-  switch (s.kind) {
-    case sim::SheetRange::Kind::Cell: return s.row == row && s.col == col;
-    case sim::SheetRange::Kind::Row: return s.row == row;
-    case sim::SheetRange::Kind::Column: return s.col == col;
-  }
-  return false;
-}
+bool selected(const sim::SheetRange& s, int row, int col) { return s.contains(row, col); }
 
 void paintGrid(HDC dc, const RECT& client) {
   FillRect(dc, &client, reinterpret_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));

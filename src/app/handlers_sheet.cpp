@@ -28,6 +28,23 @@ void columnClick(MainForm& f, ui::Edit& letter, const ui::Edit& hidden, const ui
   sheet::ExcelColSelect(link, upDown.position() + 1);
 }
 
+// Status panel 0 shows how far a transfer has got while the spreadsheet
+// answers block after block, and what it showed before once it ends.
+class TransferPanel {
+ public:
+  explicit TransferPanel(MainForm& f) : form_(f), before_(f.StatusBar1.panelText(0)) {}
+  ~TransferPanel() { form_.StatusBar1.setPanelText(0, before_); }
+  TransferPanel(const TransferPanel&) = delete;
+  TransferPanel& operator=(const TransferPanel&) = delete;
+  sheet::Progress progress() {
+    return [this](const text::u16& t) { form_.StatusBar1.setPanelText(0, t); };
+  }
+
+ private:
+  MainForm& form_;
+  text::u16 before_;
+};
+
 }  // namespace
 
 sheet::SheetColumns MainForm::sheetColumns() const {
@@ -41,7 +58,8 @@ sheet::SheetColumns MainForm::sheetColumns() const {
 void MainForm::Button1Click() {
   sheet::ExcelLink link = linkOf(*this);
   ui::TextGrid& list = StringGrid1.cells();
-  if (sheet::ReadList(link, list, sheetColumns()) != sheet::ReadEnd::Finished) return;
+  TransferPanel panel(*this);
+  if (sheet::ReadList(link, list, sheetColumns(), panel.progress()) != sheet::ReadEnd::Finished) return;
   listReadEnded();
 }
 
@@ -53,12 +71,14 @@ void MainForm::listReadEnded() {
 
 void MainForm::Button5Click() {
   sheet::ExcelLink link = linkOf(*this);
-  sheet::WriteList(link, StringGrid1.cells(), sheetColumns(), sheet::FirstColumn::StationNames);
+  TransferPanel panel(*this);
+  sheet::WriteList(link, StringGrid1.cells(), sheetColumns(), sheet::FirstColumn::StationNames, panel.progress());
 }
 
 void MainForm::Button7Click() {
   sheet::ExcelLink link = linkOf(*this);
-  sheet::WriteList(link, StringGrid2.cells(), sheetColumns(), sheet::FirstColumn::DrawingTexts);
+  TransferPanel panel(*this);
+  sheet::WriteList(link, StringGrid2.cells(), sheetColumns(), sheet::FirstColumn::DrawingTexts, panel.progress());
 }
 
 void MainForm::UpDown1Click(ui::UpDownButton) { columnClick(*this, Edit3, Edit22, UpDown1); }

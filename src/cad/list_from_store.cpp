@@ -93,7 +93,7 @@ void NameRowsAfterNearestTexts(const HarvestStore& store, const ListingOptions& 
     anchors.push_back(inFrame(TextAnchor(t), o, store.ucs));
     names.push_back(&t.str);
   }
-  const NearestTextIndex index(std::move(anchors), o.range);
+  const NearestTextIndex index(anchors, o.range);
   ui::TextGrid::BatchUpdate batch(list);
   for (int r = 1; r < list.rowCount(); ++r) {
     const text::u16& x = list.cell(points::kXCol, r);

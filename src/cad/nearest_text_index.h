@@ -15,20 +15,26 @@ namespace surva::cad {
 
 class NearestTextIndex {
  public:
-  NearestTextIndex(std::vector<points::TAcadPoint> anchors, double range);
+  NearestTextIndex(const std::vector<points::TAcadPoint>& anchors, double range);
   // Position of the winning anchor in the given order, -1 when none counts.
   std::int64_t nearest(const points::TAcadPoint& p) const;
 
  private:
-  std::vector<points::TAcadPoint> anchors_;
+  // An anchor with its position in the given order, kept beside its
+  // neighbours so that a query reads one stretch of memory.
+  struct Entry {
+    double x;
+    double y;
+    std::uint32_t index;
+  };
   double range_;
-  // Anchors sorted by x (positions into anchors_ and their x values), cut
-  // into strips about `range` wide; inside each strip the same anchors
-  // sorted by y. A strip is a partition only: the exact box test is applied
-  // to every anchor a query looks at.
-  std::vector<double> xs_;
-  std::vector<std::uint32_t> stripStart_;  // first sorted-x position of each strip
-  std::vector<std::uint32_t> byY_;         // strip by strip, anchors sorted by y
+  // Anchors sorted by x, cut into strips about `range` wide; inside each
+  // strip sorted by y. A strip is a partition only: the exact box test is
+  // applied to every anchor a query looks at.
+  std::vector<Entry> entries_;
+  std::vector<std::uint32_t> stripStart_;  // first entry of each strip, then the end
+  std::vector<double> stripFirstX_;        // each strip's smallest x
+  std::vector<double> stripLastX_;         // and its largest
 };
 
 }  // namespace surva::cad

@@ -223,6 +223,12 @@ std::size_t Variant::arraySize() const {
   }
 }
 
+const VariantTable& Variant::table() const {
+  if (kind() == Kind::Ref) return deref().table();
+  if (kind() != Kind::Table) mismatch();
+  return std::get<VariantTable>(v_);
+}
+
 const VariantRef& Variant::refCell() const {
   if (kind() != Kind::Ref) mismatch();
   return std::get<VariantRef>(v_);

@@ -40,9 +40,27 @@ struct ErrorValue {
   bool operator==(const ErrorValue&) const = default;
 };
 
+// A two-dimensional array of values, as a spreadsheet gives and takes the
+// values of a range of cells: `rows` x `cols`, row by row. Automation passes
+// it with lower bounds 1 in both dimensions.
+struct VariantTable {
+  std::int32_t rows = 0;
+  std::int32_t cols = 0;
+  std::vector<Variant> cells;  // rows * cols, row r (0-based) at r * cols
+
+  VariantTable() = default;
+  VariantTable(std::int32_t r, std::int32_t c);
+  // Row r, column c, both 0-based.
+  Variant& at(std::int32_t r, std::int32_t c);
+  const Variant& at(std::int32_t r, std::int32_t c) const;
+  bool operator==(const VariantTable&) const;
+};
+
 class Variant {
  public:
-  enum class Kind { Empty, Null, Bool, Int16, Int32, Double, Text, Array, DoubleArray, Object, Ref, Date, Currency, Error };
+  enum class Kind {
+    Empty, Null, Bool, Int16, Int32, Double, Text, Array, DoubleArray, Object, Ref, Date, Currency, Error, Table
+  };
 
   Variant() = default;
   Variant(Null) : v_(Null{}) {}
@@ -59,6 +77,7 @@ class Variant {
   Variant(Date d) : v_(d) {}
   Variant(Currency c) : v_(c) {}
   Variant(ErrorValue e) : v_(e) {}
+  Variant(VariantTable t) : v_(std::move(t)) {}
 
   static Variant point(double x, double y, double z) { return Variant(std::vector<double>{x, y, z}); }
   static Variant ref(Variant initial = {}) { return Variant(std::make_shared<Variant>(std::move(initial))); }
@@ -94,6 +113,8 @@ class Variant {
   VariantArray toArray() const;
   std::vector<double> toDoubles() const;
   std::size_t arraySize() const;
+  // For Kind::Table (looking through a reference); throws for any other kind.
+  const VariantTable& table() const;
 
   // For Kind::Ref: the referenced cell (never null for a Ref).
   const VariantRef& refCell() const;
@@ -104,8 +125,20 @@ class Variant {
 
  private:
   std::variant<std::monostate, Null, bool, std::int16_t, std::int32_t, double, text::u16, VariantArray,
-               std::vector<double>, ObjectPtr, VariantRef, Date, Currency, ErrorValue>
+               std::vector<double>, ObjectPtr, VariantRef, Date, Currency, ErrorValue, VariantTable>
       v_;
 };
+
+inline VariantTable::VariantTable(std::int32_t r, std::int32_t c)
+    : rows(r), cols(c), cells(static_cast<std::size_t>(r) * static_cast<std::size_t>(c)) {}
+inline Variant& VariantTable::at(std::int32_t r, std::int32_t c) {
+  return cells[static_cast<std::size_t>(r) * static_cast<std::size_t>(cols) + static_cast<std::size_t>(c)];
+}
+inline const Variant& VariantTable::at(std::int32_t r, std::int32_t c) const {
+  return cells[static_cast<std::size_t>(r) * static_cast<std::size_t>(cols) + static_cast<std::size_t>(c)];
+}
+inline bool VariantTable::operator==(const VariantTable& o) const {
+  return rows == o.rows && cols == o.cols && cells == o.cells;
+}
 
 }  // namespace surva::platform

@@ -85,6 +85,11 @@ std::string describe(const Variant& v) {
     case K::Date: return "#" + text::toUtf8(v.toText()) + "#";
     case K::Currency: return text::toUtf8(v.toText()) + "@";
     case K::Error: return "error " + text::toUtf8(text::intToText(v.errorCode()));
+    case K::Table: {
+      // Its size only: a range's values can be thousands of cells.
+      const auto& t = v.table();
+      return "{" + std::to_string(t.rows) + "x" + std::to_string(t.cols) + "}";
+    }
   }
   return "?";
 }

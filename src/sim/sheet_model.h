@@ -18,17 +18,25 @@ namespace surva::sim {
 inline constexpr int kSheetRows = 1048576;
 inline constexpr int kSheetCols = 16384;
 
-// A range as the sheet selects it: one cell, a whole row or a whole column.
+// A range as the sheet selects it: one cell, a whole row, a whole column or
+// a rectangle of cells (from row, col to lastRow, lastCol).
 struct SheetRange {
-  enum class Kind { Cell, Row, Column };
+  enum class Kind { Cell, Row, Column, Area };
   Kind kind = Kind::Cell;
   int row = 1;  // unused for a column
   int col = 1;  // unused for a row
+  int lastRow = 0;  // only for an area
+  int lastCol = 0;
   bool operator==(const SheetRange&) const = default;
+  bool contains(int r, int c) const;
 };
 
-// "B7", "5:5", "E:E".
+// The range from one corner to the other: a cell when they are the same.
+SheetRange cellsBetween(int row1, int col1, int row2, int col2);
+// "B7", "5:5", "E:E", "B2:D9".
 text::u16 rangeAddress(const SheetRange& r);
+// A cell or area in A1 form ("B7", "$B$2:D9"); nullopt for anything else.
+std::optional<SheetRange> parseAddress(text::u16view address);
 // "A" for 1, "Z" for 26, "AA" for 27.
 text::u16 columnName(int col);
 
@@ -73,6 +81,13 @@ class Spreadsheet {
   void closeAllBooks() { books_.clear(); }
 
   CallLog& calls() { return calls_; }
+  // Whether objects answer with type information (a real spreadsheet
+  // does; some servers do not, and every object then looks its member
+  // IDs up on its own).
+  bool typeInfo = true;
+  // How many more ranges of more than one cell the sheet gives; after that
+  // it refuses them as a server that knows single cells only. < 0: no limit.
+  long multiCellRanges = -1;
   // Range objects handed out and released, for counting round trips.
   long rangesMade = 0;
   long rangesReleased = 0;

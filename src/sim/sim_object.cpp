@@ -8,33 +8,10 @@ using platform::AutomationError;
 using platform::Variant;
 using platform::VariantArray;
 
-Variant SimObject::dispatch(Access access, text::u16view member, const VariantArray& args) {
-  cad_->calls().add({objectName_, text::u16(member), access, args});
-  cad_->checkCall(objectName_, member);
-  text::u16 upper = text::upperAscii(member);
-  try {
-    if (access == Access::Put) {
-      assign(upper, args.at(0));
-      return {};
-    }
-    return invoke(upper, args);
-  } catch (const AutomationError&) {
-    throw;
-  } catch (const Failure& f) {
-    // A value that did not convert.
-    throw AutomationError(f.message(), hr::kTypeMismatch);
-  }
+void SimObject::admit(Access access, text::u16view member, const VariantArray& args) {
+  cad_->calls().add({objectName(), text::u16(member), access, args});
+  cad_->checkCall(objectName(), member);
 }
-
-Variant SimObject::get(text::u16view member, const VariantArray& args) { return dispatch(Access::Get, member, args); }
-
-void SimObject::put(text::u16view member, const Variant& value) { dispatch(Access::Put, member, {value}); }
-
-Variant SimObject::call(text::u16view member, const VariantArray& args) { return dispatch(Access::Call, member, args); }
-
-void SimObject::assign(const text::u16&, const Variant&) { unknownMember(); }
-
-void unknownMember() { throw AutomationError(u"不明な名前です。", hr::kUnknownName); }
 
 void invalidArgument(text::u16 message) { throw AutomationError(std::move(message), hr::kInvalidArg); }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "win32/com_error.h"
 #include "win32/com_object.h"
@@ -46,12 +47,54 @@ Variant otherNumber(const VARIANT& v) {
   return Variant(d.v.dblVal);
 }
 
+// An element of an array of `element` type, read in place.
+Variant elementAt(void* at, VARTYPE element) {
+  if (element == VT_VARIANT) return fromVariant(*static_cast<VARIANT*>(at));
+  // As a by-reference VARIANT of its type.
+  VARIANT ref;
+  VariantInit(&ref);
+  ref.vt = element | VT_BYREF;
+  ref.byref = at;
+  return fromVariant(ref);
+}
+
+// Dimension d (1 = rows) as its lower bound and element count.
+std::pair<LONG, std::int32_t> boundsOf(SAFEARRAY* sa, UINT d) {
+  LONG lower = 0, upper = -1;
+  check(SafeArrayGetLBound(sa, d, &lower));
+  check(SafeArrayGetUBound(sa, d, &upper));
+  return {lower, upper >= lower ? static_cast<std::int32_t>(upper - lower + 1) : 0};
+}
+
+// A two-dimensional array (a spreadsheet range's values), whatever its lower
+// bounds. Elements are found by index, not by a guess at the memory order.
+Variant fromTable(SAFEARRAY* sa, VARTYPE element) {
+  const auto [rowLower, rows] = boundsOf(sa, 1);
+  const auto [colLower, cols] = boundsOf(sa, 2);
+  platform::VariantTable out(rows, cols);
+  check(SafeArrayLock(sa));
+  struct Unlock {
+    SAFEARRAY* sa;
+    ~Unlock() { SafeArrayUnlock(sa); }
+  } unlock{sa};
+  for (std::int32_t r = 0; r < rows; ++r) {
+    for (std::int32_t c = 0; c < cols; ++c) {
+      LONG index[2] = {rowLower + r, colLower + c};
+      void* at = nullptr;
+      check(SafeArrayPtrOfIndex(sa, index, &at));
+      out.at(r, c) = elementAt(at, element);
+    }
+  }
+  return Variant(std::move(out));
+}
+
 Variant fromArray(const VARIANT& v) {
   SAFEARRAY* sa = (v.vt & VT_BYREF) ? (v.pparray ? *v.pparray : nullptr) : v.parray;
   VARTYPE element = v.vt & VT_TYPEMASK;
   if (!sa) return element == VT_R8 ? Variant(std::vector<double>{}) : Variant(VariantArray{});
+  if (SafeArrayGetDim(sa) == 2) return fromTable(sa, element);
   if (SafeArrayGetDim(sa) != 1) {
-    throw platform::AutomationError(u"多次元の配列は受け取れません", DISP_E_TYPEMISMATCH);
+    throw platform::AutomationError(u"3 次元以上の配列は受け取れません", DISP_E_TYPEMISMATCH);
   }
   LONG lower = 0, upper = -1;
   check(SafeArrayGetLBound(sa, 1, &lower));
@@ -71,19 +114,7 @@ Variant fromArray(const VARIANT& v) {
   VariantArray out;
   out.reserve(count);
   UINT size = SafeArrayGetElemsize(sa);
-  for (std::size_t i = 0; i < count; ++i) {
-    void* at = static_cast<char*>(data) + i * size;
-    if (element == VT_VARIANT) {
-      out.push_back(fromVariant(*static_cast<VARIANT*>(at)));
-    } else {
-      // Read the element in place, as a by-reference VARIANT of its type.
-      VARIANT ref;
-      VariantInit(&ref);
-      ref.vt = element | VT_BYREF;
-      ref.byref = at;
-      out.push_back(fromVariant(ref));
-    }
-  }
+  for (std::size_t i = 0; i < count; ++i) out.push_back(elementAt(static_cast<char*>(data) + i * size, element));
   return Variant(std::move(out));
 }
 
@@ -223,6 +254,30 @@ void toVariant(const Variant& value, VARIANT* out) {
       return;
     case K::Ref:
       throw platform::AutomationError(u"参照渡しの値はここでは渡せません", DISP_E_TYPEMISMATCH);
+    case K::Table: {
+      const platform::VariantTable& t = value.table();
+      // Lower bounds 1, as a spreadsheet gives a range's values.
+      SAFEARRAYBOUND bounds[2] = {{static_cast<ULONG>(t.rows), 1}, {static_cast<ULONG>(t.cols), 1}};
+      SAFEARRAY* sa = SafeArrayCreate(VT_VARIANT, 2, bounds);
+      if (!sa) throwComError(E_OUTOFMEMORY);
+      // From here the array belongs to `out`, so a failing element frees it.
+      out->vt = VT_ARRAY | VT_VARIANT;
+      out->parray = sa;
+      check(SafeArrayLock(sa));
+      struct Unlock {
+        SAFEARRAY* sa;
+        ~Unlock() { SafeArrayUnlock(sa); }
+      } unlock{sa};
+      for (std::int32_t r = 0; r < t.rows; ++r) {
+        for (std::int32_t c = 0; c < t.cols; ++c) {
+          LONG index[2] = {r + 1, c + 1};
+          void* at = nullptr;
+          check(SafeArrayPtrOfIndex(sa, index, &at));
+          toVariant(t.at(r, c), static_cast<VARIANT*>(at));
+        }
+      }
+      return;
+    }
   }
 }
 

@@ -56,7 +56,8 @@ const std::vector<Operation>& operations() {
       {"read", true, [](Rig&) {}, [](Rig& r) { r.form.Button1.click(); },
        [](Rig& r) { return r.list() == "A-1,1,2,,1\nA-2,3,4,,2\n" && !r.form.GroupBox2.enabled(); }},
       {"write", true, [](Rig&) {}, [](Rig& r) { r.form.Button5.click(); },
-       [](Rig& r) { return r.sheet().cell(2, 3) == platform::Variant(8.0); }},
+       // Every cell written, and the selection on the last one.
+       [](Rig& r) { return r.sheet().cell(2, 3) == platform::Variant(8.0) && r.selected(K::Cell, 3); }},
       {"column up-down", false, [](Rig&) {}, [](Rig& r) { r.form.UpDown2.click(ui::UpDownButton::Up); },
        [](Rig& r) { return r.selected(K::Column, r.form.UpDown2.position() + 1); }},
       {"row up-down, attached before", false, [](Rig& r) { r.form.UpDown4.click(ui::UpDownButton::Up); },

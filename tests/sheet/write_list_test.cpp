@@ -68,13 +68,14 @@ TEST_F(WriteListTest, NamesComeBackAsTheyWereWritten) {
 }
 
 TEST_F(WriteListTest, AFailureIsReportedAndTheCellsWrittenStay) {
-  excel->failMember(u"Value", 1, 2);
+  excel->failMember(u"Value", 1, 1);  // the second name (names go first)
   form.Button5.click();
   ASSERT_EQ(fakes.dialogs.shown.size(), 1u);
   EXPECT_EQ(fakes.dialogs.shown[0].icon, platform::Icon::Error);
   EXPECT_NE(fakes.dialogs.shown[0].message.find(u"拒否しました"), text::u16::npos);
-  EXPECT_EQ(cell(5, 2), "10.5");
-  EXPECT_EQ(cell(5, 3), "empty");
+  EXPECT_EQ(cell(5, 1), "\"測点1\"");
+  EXPECT_EQ(cell(7, 1), "empty");
+  EXPECT_EQ(cell(5, 2), "empty");
 }
 
 TEST_F(WriteListTest, NothingHappensWithoutASheetOrAList) {

@@ -1,9 +1,11 @@
 // VARIANT kinds a real CAD may answer with beyond those the stand-in sends:
 // other integer and float widths, arrays of other element types or bounds,
-// by-reference values; and the adapter called in-process.
+// a spreadsheet range's two-dimensional values, by-reference values; and
+// the adapter called in-process.
 #include "e2e.h"
 
 #include <cstring>
+#include <cwchar>
 
 #include "win32/com_apartment.h"
 #include "win32/com_error.h"
@@ -95,12 +97,54 @@ void arraysOfOtherShapes() {
   SafeArrayUnaccessData(fromOne.v.parray);
   E2E_CHECK(win32::fromVariant(fromOne.v) == Variant::point(1, 2, 3));
 
-  // Two dimensions are refused rather than flattened into a wrong shape.
+  // Two dimensions, as a spreadsheet gives a range's values: element (r, c)
+  // by index whatever the bounds (here 0 and 5), 2 rows by 3 columns.
   VariantHolder grid;
-  SAFEARRAYBOUND bounds[2] = {{2, 0}, {2, 0}};
+  SAFEARRAYBOUND bounds[2] = {{2, 0}, {3, 5}};
   grid.v.vt = VT_ARRAY | VT_VARIANT;
   grid.v.parray = SafeArrayCreate(VT_VARIANT, 2, bounds);
-  E2E_CHECK(throwsTypeMismatch(grid.v));
+  for (LONG r = 0; r < 2; ++r) {
+    for (LONG c = 0; c < 3; ++c) {
+      LONG at[2] = {r, 5 + c};
+      VariantHolder e;
+      e.v.vt = VT_R8;
+      e.v.dblVal = 10.0 * r + c;
+      SafeArrayPutElement(grid.v.parray, at, &e.v);
+    }
+  }
+  const Variant table = win32::fromVariant(grid.v);
+  E2E_REQUIRE(table.kind() == Variant::Kind::Table);
+  E2E_CHECK_EQ(table.table().rows, 2);
+  E2E_CHECK_EQ(table.table().cols, 3);
+  E2E_CHECK(table.table().at(1, 2) == Variant(12.0));
+  E2E_CHECK(table.table().at(0, 1) == Variant(1.0));
+  // ... and the program sends one with lower bounds 1, rows first.
+  VariantHolder back;
+  platform::VariantTable texts2(3, 2);
+  texts2.at(2, 0) = Variant(u"測点");
+  texts2.at(0, 1) = Variant(2.5);
+  win32::toVariant(Variant(texts2), &back.v);
+  E2E_CHECK_EQ(back.v.vt, VARTYPE(VT_ARRAY | VT_VARIANT));
+  E2E_CHECK_EQ(SafeArrayGetDim(back.v.parray), 2u);
+  LONG lower = 0, upper = 0;
+  SafeArrayGetLBound(back.v.parray, 1, &lower);
+  SafeArrayGetUBound(back.v.parray, 1, &upper);
+  E2E_CHECK(lower == 1 && upper == 3);
+  SafeArrayGetLBound(back.v.parray, 2, &lower);
+  SafeArrayGetUBound(back.v.parray, 2, &upper);
+  E2E_CHECK(lower == 1 && upper == 2);
+  LONG third[2] = {3, 1};
+  VariantHolder element;
+  SafeArrayGetElement(back.v.parray, third, &element.v);
+  E2E_CHECK(element.v.vt == VT_BSTR && std::wcscmp(element.v.bstrVal, L"測点") == 0);
+  E2E_CHECK(win32::fromVariant(back.v) == Variant(texts2));
+
+  // Three dimensions are refused rather than flattened into a wrong shape.
+  VariantHolder cube;
+  SAFEARRAYBOUND cubeBounds[3] = {{2, 0}, {2, 0}, {2, 0}};
+  cube.v.vt = VT_ARRAY | VT_VARIANT;
+  cube.v.parray = SafeArrayCreate(VT_VARIANT, 3, cubeBounds);
+  E2E_CHECK(throwsTypeMismatch(cube.v));
 
   // A by-reference argument nested in an array cannot be passed.
   VariantHolder out;
