@@ -1,10 +1,10 @@
 #include "cad/text_list.h"
 
-#include "dxf/round_digits.h"
 #include "points/exchange_order.h"
 #include "points/list_sort.h"
 #include "points/point_math.h"
 #include "text/number.h"
+#include "text/round_digits.h"
 
 namespace surva::cad {
 
@@ -15,7 +15,7 @@ void FillTextList(const HarvestStore& store, bool ucs, int decimals, ui::TextGri
   if (store.texts.empty()) return;
   list.setRowCount(static_cast<int>(store.texts.size()) + 1);
   list.setCurrent(list.col(), 1);
-  auto number = [decimals](double v) { return text::formatFixed(dxf::RoundDigits(v, decimals), decimals); };
+  auto number = [decimals](double v) { return text::formatFixed(text::RoundDigits(v, decimals), decimals); };
   const UcsFrame& f = store.ucs;
   int row = 1;
   for (const TTextBlk& t : store.texts) {
