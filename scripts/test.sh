@@ -15,19 +15,22 @@ phase_names=()
 phase_seconds=()
 phase_cpu=()
 phase_name=
-# Processor seconds of the finished child processes so far (user + system);
-# `times` must run in this shell, not in a pipe's subshell.
+# Processor seconds of the finished child processes so far (user + system),
+# into cpu_now: `times` must run in this shell, not in a $(...) subshell.
 times_file=$(mktemp)
+cpu_now=0
 cpu_seconds() {
   times >"$times_file"
-  tail -n 1 "$times_file" | tr 'ms' '  ' | awk '{ printf "%d", $1 * 60 + $2 + $3 * 60 + $4 }'
+  cpu_now=$(tail -n 1 "$times_file" | tr 'ms' '  ' | awk '{ printf "%d", $1 * 60 + $2 + $3 * 60 + $4 }')
 }
 phase_start=$(date +%s)
-phase_start_cpu=$(cpu_seconds)
+cpu_seconds
+phase_start_cpu=$cpu_now
 run_start=$phase_start
 end_phase() {
   [ -n "$phase_name" ] || return 0
-  local s=$(($(date +%s) - phase_start)) c=$(($(cpu_seconds) - phase_start_cpu))
+  cpu_seconds
+  local s=$(($(date +%s) - phase_start)) c=$((cpu_now - phase_start_cpu))
   phase_names+=("$phase_name")
   phase_seconds+=("$s")
   phase_cpu+=("$c")
@@ -38,7 +41,8 @@ phase() {
   end_phase
   phase_name=$1
   phase_start=$(date +%s)
-  phase_start_cpu=$(cpu_seconds)
+  cpu_seconds
+  phase_start_cpu=$cpu_now
   echo "== $1"
 }
 summary() {
@@ -48,7 +52,8 @@ summary() {
   for i in "${!phase_names[@]}"; do
     printf '%6d %6d  %s\n' "${phase_seconds[$i]}" "${phase_cpu[$i]}" "${phase_names[$i]}"
   done
-  printf '%6d %6d  total\n' "$(($(date +%s) - run_start))" "$(cpu_seconds)"
+  cpu_seconds
+  printf '%6d %6d  total\n' "$(($(date +%s) - run_start))" "$cpu_now"
   rm -f "$times_file"
 }
 trap summary EXIT
