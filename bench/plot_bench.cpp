@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "dxf/plot_dxf.h"
+#include "listing_only.h"
 #include "platform/posix/iconv_codec.h"
 #include "platform/posix/posix_files.h"
 #include "points/working_array.h"
@@ -133,9 +134,11 @@ double ezdxfSeconds(const std::filesystem::path& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const bool listing = listingOnly(argc, argv);  // before Initialize takes the flags out
   benchmark::Initialize(&argc, argv);
   RecordingReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
+  if (listing) return 0;
   const double plot = reporter.seconds["BM_PlotListToFile"];
   const double write = reporter.seconds["BM_WriteSameBytes"];
   const double plotCpu = reporter.cpuSeconds["BM_PlotListToFile"];

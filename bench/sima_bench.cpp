@@ -15,6 +15,7 @@
 #include <map>
 #include <memory>
 
+#include "listing_only.h"
 #include "platform/posix/iconv_codec.h"
 #include "platform/posix/posix_files.h"
 #include "sima/sima_reader.h"
@@ -178,7 +179,7 @@ int main(int argc, char** argv) {
     else
       args.push_back(argv[i]);
   }
-  fixture = std::make_unique<Fixture>(records);
+  if (!listingOnly(argc, argv)) fixture = std::make_unique<Fixture>(records);
   using Fn = void (*)(benchmark::State&);
   const std::pair<const char*, Fn> runs[] = {{"BM_PlainRead", BM_PlainRead},
                                              {"BM_SimaRead", BM_SimaRead},

@@ -20,6 +20,9 @@ function(surva_test_suite name dir)
     return()
   endif()
   add_executable(${name} ${sources})
+  # The suite's files compiled together: the GoogleTest headers are read
+  # once per suite instead of once per file.
+  set_target_properties(${name} PROPERTIES UNITY_BUILD ${SURVA_UNITY_TESTS} UNITY_BUILD_BATCH_SIZE 0)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gmock GTest::gtest_main)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60

@@ -1,12 +1,14 @@
 # Sourced by the scripts that run Windows programs under Wine:
 #   source scripts/wine-env.sh     ...     wine_env_stop
 # Exports a quiet, Japanese Wine in the prefix build/wineprefix (created and
-# set up once), a display (a private Xvfb when DISPLAY is unset) and a
-# persistent wineserver, so that each `wine prog.exe` starts in about 0.1 s.
+# set up once; WINE_ENV_PREFIX names another), a display (a private Xvfb
+# when DISPLAY is unset) and a persistent wineserver, so that each
+# `wine prog.exe` starts in about 0.1 s.
 # wine_env_stop ends the Xvfb and wineserver started here, nothing else.
 
 _wine_env_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export WINEPREFIX="$_wine_env_root/build/wineprefix"
+export WINEPREFIX="${WINE_ENV_PREFIX:-$_wine_env_root/build/wineprefix}"
+mkdir -p "$_wine_env_root/build"
 export WINEDEBUG=-all,err+module
 export WINEDLLOVERRIDES="mscoree,mshtml="
 # Wine takes the Windows locale (code page 932) from the name alone, but it
@@ -14,11 +16,15 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 # ones: without it CreateFileW of "設定.ini" fails. Compile it into the
 # build folder when the system lacks it (no root needed, about 1 s once).
 if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf-\?8'; then
-  if [ ! -d "$_wine_env_root/build/locale/ja_JP.UTF-8" ]; then
-    mkdir -p "$_wine_env_root/build/locale"
-    localedef -i ja_JP -f UTF-8 "$_wine_env_root/build/locale/ja_JP.UTF-8" >/dev/null 2>&1 ||
-      echo "wine-env: cannot build the ja_JP.UTF-8 locale; Japanese file names will fail" >&2
-  fi
+  # Under a lock: the lanes of scripts/wine-tests.sh start together.
+  (
+    flock 9
+    if [ ! -d "$_wine_env_root/build/locale/ja_JP.UTF-8" ]; then
+      mkdir -p "$_wine_env_root/build/locale"
+      localedef -i ja_JP -f UTF-8 "$_wine_env_root/build/locale/ja_JP.UTF-8" >/dev/null 2>&1 ||
+        echo "wine-env: cannot build the ja_JP.UTF-8 locale; Japanese file names will fail" >&2
+    fi
+  ) 9>"$_wine_env_root/build/locale.lock"
   export LOCPATH="$_wine_env_root/build/locale"
 fi
 export LC_ALL=ja_JP.UTF-8 2>/dev/null
@@ -42,11 +48,23 @@ _wine_env_server_running() {
   return 1
 }
 
+# Under a lock, so that two lanes of scripts/wine-tests.sh starting
+# together never take the same display.
 _wine_env_start_xvfb() {
+  exec {_wine_env_xvfb_lock}>"$_wine_env_root/build/xvfb.lock"
+  flock "$_wine_env_xvfb_lock"
+  _wine_env_start_xvfb_unlocked
+  local rc=$?
+  exec {_wine_env_xvfb_lock}>&-
+  return $rc
+}
+
+_wine_env_start_xvfb_unlocked() {
   local n
   for n in $(seq 91 140); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    # The server must not hold the lock.
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 {_wine_env_xvfb_lock}>&- &
     local pid=$!
     local i
     for i in $(seq 1 50); do

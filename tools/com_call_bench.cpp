@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "win32/com_apartment.h"
 #include "win32/com_automation.h"
 #include "win32/com_object.h"
@@ -18,21 +19,10 @@ namespace {
 
 constexpr int kReads = 100;
 
-double nowMicroseconds() {
-  static LARGE_INTEGER freq = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) * 1e6 / static_cast<double>(freq.QuadPart);
-}
-
 double timedRead(surva::platform::Object& app) {
-  double start = nowMicroseconds();
+  double start = surva::tools::nowMicroseconds();
   app.get(u"HWND");
-  return nowMicroseconds() - start;
+  return surva::tools::nowMicroseconds() - start;
 }
 
 double median(std::vector<double> times) {
@@ -40,32 +30,13 @@ double median(std::vector<double> times) {
   return times[times.size() / 2];
 }
 
-std::wstring standInPath() {
-  wchar_t self[MAX_PATH];
-  GetModuleFileNameW(nullptr, self, MAX_PATH);
-  std::wstring path(self);
-  return path.substr(0, path.find_last_of(L"\\/") + 1) + L"surva_cad_sim.exe";
-}
-
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   using namespace surva;
   win32::ComApartment com;
-  HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, L"SurvaComBenchReady");
-  std::wstring command = L"\"" + standInPath() + L"\" --progid SurvaSim.Bench --register --ready-event SurvaComBenchReady";
-  STARTUPINFOW si{};
-  si.cb = sizeof(si);
-  PROCESS_INFORMATION pi{};
-  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-    std::printf("cannot start the stand-in CAD\n");
-    return 1;
-  }
-  HANDLE both[] = {ready, pi.hProcess};
-  if (WaitForMultipleObjects(2, both, FALSE, 20000) != WAIT_OBJECT_0) {
-    std::printf("the stand-in CAD did not start\n");
-    return 1;
-  }
+  tools::StandInProcess standIn(L"surva_cad_sim.exe", L"--progid SurvaSim.Bench --register", "the stand-in CAD");
+  if (!standIn.ok()) return 1;
   int code = 0;
   {
     win32::ComAutomation automation;
@@ -93,9 +64,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
       app->call(u"SimQuit");
     }
   }
-  WaitForSingleObject(pi.hProcess, 10000);
-  CloseHandle(pi.hProcess);
-  CloseHandle(pi.hThread);
-  CloseHandle(ready);
   return code;
 }

@@ -6,22 +6,14 @@
 
 #include <cstdio>
 
+#include "bench_support.h"
 #include "ui/controls.h"
 #include "win32/backend.h"
 #include "win32/grid_window.h"
 
 namespace {
 
-double now() {
-  static LARGE_INTEGER freq = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / static_cast<double>(freq.QuadPart);
-}
+double now() { return surva::tools::nowMicroseconds() / 1e6; }
 
 }  // namespace
 

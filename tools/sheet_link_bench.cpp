@@ -14,6 +14,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "bench_support.h"
 #include "sheet/cell_text.h"
 #include "sheet/list_transfer.h"
 #include "win32/com_apartment.h"
@@ -28,23 +29,7 @@ namespace {
 int kRows = 10000;
 int kLiteralRows = 1000;
 
-double nowMs() {
-  static LARGE_INTEGER freq = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) * 1e3 / static_cast<double>(freq.QuadPart);
-}
-
-std::wstring standInPath() {
-  wchar_t self[MAX_PATH];
-  GetModuleFileNameW(nullptr, self, MAX_PATH);
-  std::wstring path(self);
-  return path.substr(0, path.find_last_of(L"\\/") + 1) + L"surva_sheet_sim.exe";
-}
+double nowMs() { return tools::nowMicroseconds() / 1e3; }
 
 struct Counts {
   int invokes = 0;
@@ -96,20 +81,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   if (argc > 1) kRows = std::max(1, _wtoi(argv[1]));
   LocalFree(argv);
   win32::ComApartment com;
-  HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, L"SurvaSheetBenchReady");
-  std::wstring command = L"\"" + standInPath() + L"\" --register --ready-event SurvaSheetBenchReady";
-  STARTUPINFOW si{};
-  si.cb = sizeof(si);
-  PROCESS_INFORMATION pi{};
-  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-    std::printf("cannot start the stand-in spreadsheet\n");
-    return 1;
-  }
-  HANDLE both[] = {ready, pi.hProcess};
-  if (WaitForMultipleObjects(2, both, FALSE, 20000) != WAIT_OBJECT_0) {
-    std::printf("the stand-in spreadsheet did not start\n");
-    return 1;
-  }
+  tools::StandInProcess standIn(L"surva_sheet_sim.exe", L"--register", "the stand-in spreadsheet");
+  if (!standIn.ok()) return 1;
   int code = 0;
   try {
     win32::ComAutomation automation;
@@ -174,9 +147,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     std::printf("failed: %s\n", e.what());
     code = 1;
   }
-  WaitForSingleObject(pi.hProcess, 10000);
-  CloseHandle(pi.hProcess);
-  CloseHandle(pi.hThread);
-  CloseHandle(ready);
   return code;
 }

@@ -60,72 +60,52 @@ using text::u16view;
 
 namespace {
 
+// The name every line this tool writes to standard error starts with.
+constexpr char kProgram[] = "surva_cad_sim";
 constexpr wchar_t kClassIdText[] = L"{896B1D2D-C608-4E3B-BB1D-2DCD1B78FE7A}";
 constexpr wchar_t kWindowClass[] = L"SurvaSimCad";
 constexpr UINT kRefreshMessage = WM_APP + 1;
 
-struct Options {
-  u16 progId = u"SurvaSim.Application";
-  bool registerWhileRunning = false;
+struct Options : tools::ServerOptions {
   bool regServer = false;
   bool unregServer = false;
   bool minimized = false;
   bool interactive = false;
   std::vector<std::pair<u16, double>> variables;  // --variable NAME=number
-  u16 readyEvent;
 };
 
-std::optional<Options> parseOptions() {
-  int argc = 0;
-  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-  Options o;
-  bool ok = true;
-  for (int i = 1; i < argc && ok; ++i) {
-    u16 a = win32::fromWideZ(argv[i]);
-    bool hasValue = i + 1 < argc;
-    if (a == u"--progid" && hasValue) o.progId = win32::fromWideZ(argv[++i]);
-    else if (a == u"--register") o.registerWhileRunning = true;
-    else if (a == u"--regserver") o.regServer = true;
+bool parseOptions(Options& o) {
+  o.progId = u"SurvaSim.Application";
+  const char16_t* usage = u"[--progid P] [--register] [--minimized] [--interactive] [--variable NAME=数値] "
+                          u"[--ready-event E] | --regserver | --unregserver";
+  return tools::parseOptions(kProgram, usage, o, [&o](u16view a, const tools::TakeValue& value) {
+    if (a == u"--regserver") o.regServer = true;
     else if (a == u"--unregserver") o.unregServer = true;
     else if (a == u"--minimized") o.minimized = true;
     else if (a == u"--interactive") o.interactive = true;
-    else if (a == u"--variable" && hasValue) {
-      u16 v = win32::fromWideZ(argv[++i]);
-      auto eq = v.find(u'=');
-      auto number = eq == u16::npos ? std::nullopt : text::tryParseNumber(u16view(v).substr(eq + 1));
-      if (number) o.variables.emplace_back(v.substr(0, eq), *number);
-      else ok = false;
-    }
-    else if (a == u"--ready-event" && hasValue) o.readyEvent = win32::fromWideZ(argv[++i]);
-    else if (text::equalsIgnoreAsciiCase(a, u"-Embedding") || text::equalsIgnoreAsciiCase(a, u"/Embedding")) {
-    } else ok = false;
-  }
-  LocalFree(argv);
-  if (!ok) return std::nullopt;
-  return o;
+    else if (a == u"--variable") {
+      const auto v = value();
+      const auto eq = v ? v->find(u'=') : u16::npos;
+      const auto number = eq == u16::npos ? std::nullopt : text::tryParseNumber(u16view(*v).substr(eq + 1));
+      if (!number) return false;
+      o.variables.emplace_back(v->substr(0, eq), *number);
+    } else return false;
+    return true;
+  });
 }
 
-// The name every line this tool writes to standard error starts with.
-constexpr char kProgram[] = "surva_cad_sim";
-
-void report(const u16& message) { tools::report(kProgram, message); }
-
-[[noreturn]] void fail(u16 message) { throw platform::AutomationError(std::move(message), E_INVALIDARG); }
-
-const Variant& argAt(const VariantArray& args, std::size_t i) {
-  if (i >= args.size()) fail(u"引数が足りません");
-  return args[i];
-}
+using tools::argAt;
+using tools::fail;
 
 // --- the host: window, test members ----------------------------------------
 
 // The client pixel where the window shows a drawing point.
 Variant clientPointOf(HWND window, sim::Vec3 p);
 
-class SimHost : public platform::Object {
+class SimHost : public tools::ServerHost {
  public:
   SimHost(std::shared_ptr<sim::Cad> cad, win32::BusyMessageFilter* filter)
-      : cad_(cad), inner_(sim::makeApplication(cad)), filter_(filter) {}
+      : ServerHost(sim::makeApplication(cad)), cad_(cad), filter_(filter) {}
 
   // A key reached the CAD's window.
   void key(WPARAM vk, bool down) {
@@ -136,16 +116,6 @@ class SimHost : public platform::Object {
   HWND window = nullptr;
   std::vector<u16> keys;  // keys that reached the window, "27 down" / "27 up"
 
-  Variant get(u16view member, const VariantArray& args) override {
-    if (auto v = own(member, args)) return *v;
-    return inner_->get(member, args);
-  }
-  void put(u16view member, const Variant& value) override { inner_->put(member, value); }
-  Variant call(u16view member, const VariantArray& args) override {
-    if (auto v = own(member, args)) return *v;
-    return inner_->call(member, args);
-  }
-
   // What the window shows: the layers, then the entities.
   u16 listing() {
     return u"[画層]\n" + text::fromUtf8(sim::dumpLayers(cad_->drawing())) + u"[図形]\n" +
@@ -155,7 +125,7 @@ class SimHost : public platform::Object {
  private:
   static bool is(u16view a, const char16_t* b) { return text::equalsIgnoreAsciiCase(a, b); }
 
-  std::optional<Variant> own(u16view m, const VariantArray& args) {
+  std::optional<Variant> own(u16view m, const VariantArray& args) override {
     if (is(m, u"HWND")) return Variant(static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(window)));
     if (m.size() < 3 || !is(m.substr(0, 3), u"Sim")) return std::nullopt;
     auto& names = win32::DispatchNames::shared();
@@ -296,7 +266,6 @@ class SimHost : public platform::Object {
   }
 
   std::shared_ptr<sim::Cad> cad_;
-  platform::ObjectPtr inner_;
   win32::BusyMessageFilter* filter_;
   win32::Win32FileSystem files_;
   win32::AnsiCodePage codec_;
@@ -552,11 +521,8 @@ LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       else if (wp == VK_ESCAPE && canvas.callWaits) deliver(hwnd, sim::UserAction::escape());
       else if (wp == VK_HOME) zoomToExtents(hwnd);
       return 0;
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
     default:
-      return DefWindowProcW(hwnd, msg, wp, lp);
+      return tools::defaultWindowProc(hwnd, msg, wp, lp);
   }
 }
 
@@ -593,53 +559,8 @@ bool waitForPerson(SimHost& host) {
   return true;
 }
 
-HWND createWindow(HINSTANCE instance, const u16& progId, bool minimized) {
-  WNDCLASSW wc{};
-  wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = windowProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32515));  // the cross hair
-  wc.lpszClassName = kWindowClass;
-  RegisterClassW(&wc);
-  u16 title = u"SurvaSim CAD - " + progId;
-  // Right of Surva, which the sample settings place at the screen's left edge.
-  HWND hwnd = CreateWindowExW(0, kWindowClass, win32::wideOf(title), WS_OVERLAPPEDWINDOW, 404, 0, 820, 640, nullptr,
-                              nullptr, instance, nullptr);
-  if (!hwnd) return nullptr;
-  ShowWindow(hwnd, minimized ? SW_SHOWMINIMIZED : SW_SHOWNORMAL);
-  return hwnd;
-}
-
-int run(HINSTANCE instance) {
-  auto options = parseOptions();
-  if (!options) {
-    report(u"使い方: surva_cad_sim [--progid P] [--register] [--minimized] [--interactive] [--variable NAME=数値] "
-           u"[--ready-event E] | --regserver | --unregserver");
-    return 2;
-  }
-  const u16 classId = win32::fromWideZ(kClassIdText);
-  if (options->unregServer) {
-    win32::ClassRegistration::remove(options->progId, classId);
-    return 0;
-  }
-  if (options->regServer) {
-    auto registration = tools::registerClass(kProgram, options->progId, classId);
-    if (!registration) return 3;
-    registration->keep();
-    return 0;
-  }
-
-  win32::ComApartment apartment;
-  if (!apartment.ok()) {
-    report(u"COM を初期化できません．");
-    return 4;
-  }
-  std::optional<win32::ClassRegistration> registration;
-  if (options->registerWhileRunning) {
-    registration = tools::registerClass(kProgram, options->progId, classId);
-    if (!registration) return 3;
-  }
-
+// Serves until the window closes, with COM started and the class registered.
+int runServer(HINSTANCE instance, const Options& options) {
   auto filter = win32::ComPtr<win32::BusyMessageFilter>::adopt(win32::BusyMessageFilter::Create());
   win32::ComPtr<IMessageFilter> previousFilter;
   CoRegisterMessageFilter(filter.get(), previousFilter.put());
@@ -647,44 +568,52 @@ int run(HINSTANCE instance) {
   static win32::Win32FileSystem files;
   static win32::AnsiCodePage codec;
   auto cad = std::make_shared<sim::Cad>(files, codec);
-  for (auto& [name, value] : options->variables) cad->drawing().variables().setRaw(name, Variant(value));
+  for (auto& [name, value] : options.variables) cad->drawing().variables().setRaw(name, Variant(value));
   auto host = std::make_shared<SimHost>(cad, filter.get());
   theHost = host.get();
   theCad = cad;
-  canvas.interactive = options->interactive;
+  canvas.interactive = options.interactive;
   cad->user().onStarved = [] { return theHost && waitForPerson(*theHost); };
-  host->window = createWindow(instance, options->progId, options->minimized);
-  if (!host->window) {
-    report(u"ウィンドウを作れません（ディスプレイがありません）．");
-    return 5;
-  }
+  // Right of Surva, which the sample settings place at the screen's left edge.
+  host->window = tools::createServerWindow(kProgram, instance, kWindowClass, windowProc, MAKEINTRESOURCEW(32515),
+                                           u"SurvaSim CAD - " + options.progId, {404, 0, 404 + 820, 640},
+                                           options.minimized ? SW_SHOWMINIMIZED : SW_SHOWNORMAL);
+  if (!host->window) return 5;
   win32::DispatchAdapter::setAfterInvoke([] {
     // What a selection picked stays marked until its call returns.
     if (!canvas.callWaits) canvas.picked.clear();
     if (!refreshPosted && theHost) refreshPosted = PostMessageW(theHost->window, kRefreshMessage, 0, 0);
   });
-
-  auto application = win32::ComPtr<IDispatch>::adopt(win32::DispatchAdapter::wrap(host));
-  const int exitCode = tools::serve(kProgram, kClassIdText, application.get(), true, options->readyEvent, [&] {
+  const int exitCode = tools::serve(kProgram, kClassIdText, host, true, options.readyEvent, [&] {
     while (pumpOne(*host)) {
     }
   });
-  win32::DispatchAdapter::setAfterInvoke(nullptr);
   cad->user().onStarved = nullptr;
   theHost = nullptr;
   theCad.reset();
-  application.reset();
   CoRegisterMessageFilter(previousFilter.get(), nullptr);
   return exitCode;
+}
+
+int run(HINSTANCE instance) {
+  Options options;
+  if (!parseOptions(options)) return 2;
+  const u16 classId = win32::fromWideZ(kClassIdText);
+  if (options.unregServer) {
+    win32::ClassRegistration::remove(options.progId, classId);
+    return 0;
+  }
+  if (options.regServer) {
+    auto registration = tools::registerClass(kProgram, options.progId, classId);
+    if (!registration) return 3;
+    registration->keep();
+    return 0;
+  }
+  return tools::withComServer(kProgram, kClassIdText, options, [&] { return runServer(instance, options); });
 }
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  try {
-    return run(instance);
-  } catch (const std::exception& e) {
-    report(messageOf(e));
-    return 1;
-  }
+  return tools::reportingMain(kProgram, [instance] { return run(instance); });
 }

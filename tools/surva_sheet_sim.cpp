@@ -58,73 +58,47 @@ using text::u16view;
 
 namespace {
 
+// The name every line this tool writes to standard error starts with.
+constexpr char kProgram[] = "surva_sheet_sim";
 constexpr wchar_t kClassIdText[] = L"{3C5B8E52-7A1D-4F0B-9C61-5EE75EE75EE7}";
 constexpr wchar_t kWindowClass[] = L"XLMAIN";
 constexpr UINT_PTR kRefreshTimer = 1;
 
-struct Options {
-  u16 progId = u"Excel.Application";
-  bool registerWhileRunning = false;
+struct Options : tools::ServerOptions {
   bool noObject = false;
   bool noWorkbook = false;
   u16 open;  // a CSV file shown in the active sheet at start
-  u16 readyEvent;
 };
 
-std::optional<Options> parseOptions() {
-  int argc = 0;
-  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-  Options o;
-  bool ok = true;
-  for (int i = 1; i < argc && ok; ++i) {
-    u16 a = win32::fromWideZ(argv[i]);
-    bool hasValue = i + 1 < argc;
-    if (a == u"--progid" && hasValue) o.progId = win32::fromWideZ(argv[++i]);
-    else if (a == u"--register") o.registerWhileRunning = true;
-    else if (a == u"--no-object") o.noObject = true;
+bool parseOptions(Options& o) {
+  o.progId = u"Excel.Application";
+  const char16_t* usage =
+      u"[--progid P] [--register] [--no-object] [--no-workbook] [--open F.csv] [--ready-event E]";
+  return tools::parseOptions(kProgram, usage, o, [&o](u16view a, const tools::TakeValue& value) {
+    std::optional<u16> v;
+    if (a == u"--no-object") o.noObject = true;
     else if (a == u"--no-workbook") o.noWorkbook = true;
-    else if (a == u"--open" && hasValue) o.open = win32::fromWideZ(argv[++i]);
-    else if (a == u"--ready-event" && hasValue) o.readyEvent = win32::fromWideZ(argv[++i]);
-    else if (text::equalsIgnoreAsciiCase(a, u"-Embedding") || text::equalsIgnoreAsciiCase(a, u"/Embedding")) {
-    } else ok = false;
-  }
-  LocalFree(argv);
-  if (!ok) return std::nullopt;
-  return o;
+    else if (a == u"--open" && (v = value())) o.open = *v;
+    else return false;
+    return true;
+  });
 }
 
-// The name every line this tool writes to standard error starts with.
-constexpr char kProgram[] = "surva_sheet_sim";
+using tools::fail;
 
-void report(const u16& message) { tools::report(kProgram, message); }
-
-[[noreturn]] void fail(u16 message) { throw platform::AutomationError(std::move(message), E_INVALIDARG); }
-
-const Variant& argAt(const VariantArray& args, std::size_t i) {
-  if (i >= args.size()) fail(u"引数が足りません");
-  return args[i].deref();
-}
+// Sheet members take their arguments by value.
+const Variant& argAt(const VariantArray& args, std::size_t i) { return tools::argAt(args, i).deref(); }
 
 bool is(u16view a, const char16_t* b) { return text::equalsIgnoreAsciiCase(a, b); }
 
 // --- the host: the application object plus the test members ---------------
 
-class SheetHost : public platform::Object {
+class SheetHost : public tools::ServerHost {
  public:
   explicit SheetHost(std::shared_ptr<sim::Spreadsheet> sheet)
-      : sheet_(sheet), inner_(sim::makeSheetApplication(sheet)) {}
+      : ServerHost(sim::makeSheetApplication(sheet)), sheet_(sheet) {}
 
   HWND window = nullptr;
-
-  Variant get(u16view member, const VariantArray& args) override {
-    if (auto v = own(member, args)) return *v;
-    return inner_->get(member, args);
-  }
-  void put(u16view member, const Variant& value) override { inner_->put(member, value); }
-  Variant call(u16view member, const VariantArray& args) override {
-    if (auto v = own(member, args)) return *v;
-    return inner_->call(member, args);
-  }
 
   u16 listing() { return sim::dumpActiveSheet(*sheet_); }
   sim::Spreadsheet& spreadsheet() { return *sheet_; }
@@ -206,7 +180,6 @@ class SheetHost : public platform::Object {
   }
 
   std::shared_ptr<sim::Spreadsheet> sheet_;
-  platform::ObjectPtr inner_;
 };
 
 SheetHost* theHost = nullptr;
@@ -473,93 +446,55 @@ LRESULT CALLBACK windowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CHAR:
       if (wp >= 0x20 && GetKeyState(VK_CONTROL) >= 0) beginEdit(static_cast<wchar_t>(wp));
       return 0;
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
     default:
-      return DefWindowProcW(hwnd, msg, wp, lp);
+      return tools::defaultWindowProc(hwnd, msg, wp, lp);
   }
 }
 
-HWND createWindow(HINSTANCE instance) {
-  WNDCLASSW wc{};
-  wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = windowProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-  wc.lpszClassName = kWindowClass;
-  RegisterClassW(&wc);
-  // Below Surva, which the sample settings place at the screen's left edge.
-  HWND hwnd = CreateWindowExW(0, kWindowClass, L"SurvaSim Excel", WS_OVERLAPPEDWINDOW, 0, 500, 640, 400, nullptr,
-                              nullptr, instance, nullptr);
-  if (!hwnd) return nullptr;
-  ShowWindow(hwnd, SW_SHOWNORMAL);
-  return hwnd;
-}
-
-int run(HINSTANCE instance) {
-  auto options = parseOptions();
-  if (!options) {
-    report(u"使い方: surva_sheet_sim [--progid P] [--register] [--no-object] [--no-workbook] [--open F.csv] "
-           u"[--ready-event E]");
-    return 2;
-  }
-  const u16 classId = win32::fromWideZ(kClassIdText);
-  win32::ComApartment apartment;
-  if (!apartment.ok()) {
-    report(u"COM を初期化できません．");
-    return 4;
-  }
-  std::optional<win32::ClassRegistration> registration;
-  if (options->registerWhileRunning) {
-    if (text::equalsIgnoreAsciiCase(options->progId, u"Excel.Application") && !win32::runningUnderWine()) {
-      report(u"Excel.Application は Wine の中でだけ登録します．");
-      return 3;
-    }
-    registration = tools::registerClass(kProgram, options->progId, classId);
-    if (!registration) return 3;
-  }
-
+// Serves until the window closes, with COM started and the class registered.
+int runServer(HINSTANCE instance, const Options& options) {
   auto sheet = std::make_shared<sim::Spreadsheet>();
-  if (options->noWorkbook) sheet->closeAllBooks();
+  if (options.noWorkbook) sheet->closeAllBooks();
   auto host = std::make_shared<SheetHost>(sheet);
   theHost = host.get();
-  host->window = createWindow(instance);
-  if (!host->window) {
-    report(u"ウィンドウを作れません（ディスプレイがありません）．");
-    return 5;
-  }
+  // Below Surva, which the sample settings place at the screen's left edge.
+  host->window = tools::createServerWindow(kProgram, instance, kWindowClass, windowProc, MAKEINTRESOURCEW(32512),
+                                           u"SurvaSim Excel", {0, 500, 640, 900}, SW_SHOWNORMAL);
+  if (!host->window) return 5;
   // Closed by the test in the middle of a call: the window goes, the
   // server ends, and later calls fail as with a spreadsheet that was quit.
   sheet->onClose = [] { PostMessageW(theHost->window, WM_CLOSE, 0, 0); };
   win32::DispatchAdapter::setAfterInvoke([] {
     if (!refreshPending && theHost) refreshPending = SetTimer(theHost->window, kRefreshTimer, 100, nullptr) != 0;
   });
-  if (!options->open.empty() && !openCsv(options->open)) return 7;
+  if (!options.open.empty() && !openCsv(options.open)) return 7;
   refresh();
 
-  auto application = win32::ComPtr<IDispatch>::adopt(win32::DispatchAdapter::wrap(host));
-  const int exitCode =
-      tools::serve(kProgram, kClassIdText, application.get(), !options->noObject, options->readyEvent, [] {
-        MSG msg;
-        while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-          TranslateMessage(&msg);
-          DispatchMessageW(&msg);
-        }
-      });
-  win32::DispatchAdapter::setAfterInvoke(nullptr);
+  const int exitCode = tools::serve(kProgram, kClassIdText, host, !options.noObject, options.readyEvent, [] {
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+  });
   theHost = nullptr;
-  application.reset();
   return exitCode;
+}
+
+int run(HINSTANCE instance) {
+  Options options;
+  if (!parseOptions(options)) return 2;
+  // On Windows that name belongs to the real spreadsheet.
+  if (options.registerWhileRunning && text::equalsIgnoreAsciiCase(options.progId, u"Excel.Application") &&
+      !win32::runningUnderWine()) {
+    tools::report(kProgram, u"Excel.Application は Wine の中でだけ登録します．");
+    return 3;
+  }
+  return tools::withComServer(kProgram, kClassIdText, options, [&] { return runServer(instance, options); });
 }
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  try {
-    return run(instance);
-  } catch (const std::exception& e) {
-    report(messageOf(e));
-    return 1;
-  }
+  return tools::reportingMain(kProgram, [instance] { return run(instance); });
 }

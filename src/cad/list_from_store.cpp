@@ -4,10 +4,10 @@
 #include "cad/dimscale_factor.h"
 #include "cad/nearest_text_index.h"
 #include "cad/target_check.h"
-#include "dxf/round_digits.h"
 #include "points/list_columns.h"
 #include "points/point_math.h"
 #include "text/number.h"
+#include "text/round_digits.h"
 
 namespace surva::cad {
 
@@ -32,7 +32,7 @@ class RowWriter {
   int rows() const { return rows_; }
 
  private:
-  text::u16 number(double v) const { return text::formatFixed(dxf::RoundDigits(v, o_.decimals), o_.decimals); }
+  text::u16 number(double v) const { return text::formatFixed(text::RoundDigits(v, o_.decimals), o_.decimals); }
   ui::TextGrid& list_;
   const ListingOptions& o_;
   const UcsFrame& frame_;

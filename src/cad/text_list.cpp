@@ -1,16 +1,16 @@
 #include "cad/text_list.h"
 
-#include "dxf/round_digits.h"
 #include "points/exchange_order.h"
 #include "points/list_sort.h"
 #include "points/point_math.h"
 #include "text/number.h"
+#include "text/round_digits.h"
 
 namespace surva::cad {
 
 void FillTextList(const HarvestStore& store, bool ucs, int decimals, ui::TextGrid& list) {
   // The rows are made first, so a failure on the way leaves the list as it was.
-  auto number = [decimals](double v) { return text::formatFixed(dxf::RoundDigits(v, decimals), decimals); };
+  auto number = [decimals](double v) { return text::formatFixed(text::RoundDigits(v, decimals), decimals); };
   const UcsFrame& f = store.ucs;
   std::vector<std::vector<text::u16>> rows;
   rows.reserve(store.texts.size());

@@ -3,9 +3,9 @@
 #include "dxf/dxf_format.h"
 #include "dxf/dxf_records.h"
 #include "dxf/layer_name.h"
-#include "dxf/round_digits.h"
 #include "text/error.h"
 #include "text/number.h"
+#include "text/round_digits.h"
 
 namespace surva::dxf {
 
@@ -73,7 +73,7 @@ DxfText buildTableDxf(const ui::TextGrid& list, const TableSettings& s, double f
       }
       double value = text::parseNumber(cell);
       if (s.thousandths) value /= 1000;
-      const std::string shown = formatFixedAscii(RoundDigits(value, d), d);
+      const std::string shown = formatFixedAscii(text::RoundDigits(value, d), d);
       writeTableCell(dxf, textLayer, CellAlign::Right, g.rightOf(k) - g.h, y, g.t, shown);
     }
   }

@@ -3,7 +3,7 @@
 // the entity harvest.
 #include <cstdint>
 
-namespace surva::dxf {
+namespace surva::text {
 
 // value rounded to n decimals: value x 10^n (the power in single precision),
 // plus or minus 0.5, truncated to a 64-bit integer, times 0.1^n (binary
@@ -12,4 +12,4 @@ namespace surva::dxf {
 // back unrounded instead of overflowing the integer conversion.
 double RoundDigits(double value, std::int32_t n);
 
-}  // namespace surva::dxf
+}  // namespace surva::text

@@ -1,8 +1,8 @@
-#include "dxf/round_digits.h"
+#include "text/round_digits.h"
 
 #include <cmath>
 
-namespace surva::dxf {
+namespace surva::text {
 
 namespace {
 
@@ -45,4 +45,4 @@ double RoundDigits(double value, std::int32_t n) {
   return std::isfinite(result) ? result : value;
 }
 
-}  // namespace surva::dxf
+}  // namespace surva::text
