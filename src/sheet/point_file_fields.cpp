@@ -49,7 +49,9 @@ void PointFileRecords::text(text::u16view piece) {
   for (char16_t c : piece) {
     switch (state_) {
       case State::FieldStart:
+      case State::QuoteInQuoted:
         if (c == u'"') {
+          if (state_ == State::QuoteInQuoted) add(c);  // a doubled quote
           state_ = State::Quoted;
         } else if (c == separator_) {
           endField();
@@ -69,17 +71,6 @@ void PointFileRecords::text(text::u16view piece) {
           state_ = State::QuoteInQuoted;
         else
           add(c);
-        break;
-      case State::QuoteInQuoted:
-        if (c == u'"') {
-          add(c);
-          state_ = State::Quoted;
-        } else if (c == separator_) {
-          endField();
-        } else {
-          add(c);
-          state_ = State::Unquoted;
-        }
         break;
     }
   }

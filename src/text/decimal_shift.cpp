@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "text/number.h"
 
@@ -48,22 +49,7 @@ u16 formatFixedShifted(double value, int shift, int decimals) {
     kept = d.digits.substr(0, keep);
     roundUp = d.digits[keep] >= '5';
   }
-  if (roundUp) {
-    int i = static_cast<int>(kept.size()) - 1;
-    while (i >= 0 && kept[i] == '9') kept[i--] = '0';
-    if (i >= 0)
-      ++kept[i];
-    else
-      kept.insert(kept.begin(), '1');
-  }
-  const std::size_t width = static_cast<std::size_t>(decimals) + 1;
-  if (kept.size() < width) kept.insert(0, width - kept.size(), '0');
-  const std::size_t intLen = kept.size() - decimals;
-  std::string out;
-  if (d.negative && kept.find_first_not_of('0') != std::string::npos) out += '-';
-  out += kept.substr(0, intLen);
-  if (decimals > 0) out += '.' + kept.substr(intLen);
-  return ascii(out);
+  return fixedFromDigits(d.negative, std::move(kept), roundUp, decimals);
 }
 
 u16 formatGeneralShifted(double value, int shift) {

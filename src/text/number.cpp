@@ -122,8 +122,10 @@ u16 formatFixed(double value, int decimals) {
   std::string intPart = digits.substr(0, point);
   std::string frac = point == std::string::npos ? std::string() : digits.substr(point + 1);
   frac.resize(decimals + 1, '0');
-  const bool roundUp = frac[decimals] >= '5';
-  std::string kept = intPart + frac.substr(0, decimals);
+  return fixedFromDigits(negative, intPart + frac.substr(0, decimals), frac[decimals] >= '5', decimals);
+}
+
+u16 fixedFromDigits(bool negative, std::string kept, bool roundUp, int decimals) {
   if (roundUp) {
     int i = static_cast<int>(kept.size()) - 1;
     while (i >= 0 && kept[i] == '9') kept[i--] = '0';
@@ -132,10 +134,11 @@ u16 formatFixed(double value, int decimals) {
     else
       kept.insert(kept.begin(), '1');
   }
-  std::size_t intLen = kept.size() - decimals;
+  const std::size_t width = static_cast<std::size_t>(decimals) + 1;
+  if (kept.size() < width) kept.insert(0, width - kept.size(), '0');
+  const std::size_t intLen = kept.size() - decimals;
   std::string out;
-  bool allZero = kept.find_first_not_of('0') == std::string::npos;
-  if (negative && !allZero) out += '-';
+  if (negative && kept.find_first_not_of('0') != std::string::npos) out += '-';
   out += kept.substr(0, intLen);
   if (decimals > 0) out += '.' + kept.substr(intLen);
   return ascii(out);

@@ -2,6 +2,7 @@
 // Locale-independent numbers: "." is the decimal point everywhere.
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "text/u16.h"
 
@@ -25,6 +26,11 @@ std::optional<std::int32_t> tryParseIntOrHex(u16view s);
 // from zero on the exact binary value (printf rounds exact ties to even).
 // A result whose digits are all zero carries no minus sign.
 u16 formatFixed(double value, int decimals);
+
+// The fixed form of a magnitude given as decimal digits: `kept` is the
+// magnitude times 10^decimals cut to an integer, `roundUp` whether the cut
+// digit was 5 or more (halves away from zero).
+u16 fixedFromDigits(bool negative, std::string kept, bool roundUp, int decimals);
 
 // The shortest text with at most 15 significant digits: 2.5 -> "2.5",
 // 3.0 -> "3", 1.8 * 0.3 -> "0.54". Exponent form ("1E20", "1.5E-7") only
