@@ -38,6 +38,20 @@ char16_t separatorOf(platform::FileSystem& fs, const text::AnsiCodec& codec, tex
   return pointFileSeparator(path, false, false);
 }
 
+// A character the decoder could not read, or half of a UTF-16 pair: no
+// encoding can save it again, so the file would not read back as it was.
+bool unreadable(text::u16view s) {
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    const char16_t c = s[i];
+    if (c == u'\uFFFD' || (c >= 0xDC00 && c <= 0xDFFF)) return true;
+    if (c >= 0xD800 && c <= 0xDBFF) {
+      if (i + 1 == s.size() || s[i + 1] < 0xDC00 || s[i + 1] > 0xDFFF) return true;
+      ++i;
+    }
+  }
+  return false;
+}
+
 u16 lineText(std::size_t line) { return text::intToText(static_cast<long long>(line)) + u" 行目"; }
 
 }  // namespace
@@ -54,7 +68,7 @@ std::vector<PointRow> ReadPointFile(platform::FileSystem& fs, const text::AnsiCo
       for (int i = 0; i < 4; ++i) {
         const std::int32_t col = columns.fields[i];
         if (col > 0 && static_cast<std::size_t>(col) <= fields.size()) point[i] = fields[col - 1];
-        if (point[i].find(u'\uFFFD') != u16::npos)
+        if (unreadable(point[i]))
           throw PointFileError{line, lineText(line) + u"に読めない文字があります．文字コードを確かめてください．"};
       }
       if (point[kXField].empty() || point[kYField].empty()) throw Enough{};

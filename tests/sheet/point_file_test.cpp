@@ -65,6 +65,7 @@ TEST(PointFileRead, TakesWhatRealFilesHoldAndRefusesWhatIsNoPointFile) {
       {u"a.csv", "\xE6\xB8\xAC,1,2\r\n", plain, "測|1|2|"},  // UTF-8 without a mark
       {u"a.csv", utf16le(u"測,1,2\r\n"), plain, "測|1|2|"},
       {u"a.csv", utf16le(u"") + "a,1,2\r\n", plain, "!読めない文字"},  // the wrong mark
+      {u"a.csv", utf16le(u"a\xDB2E,1,2\r\n"), plain, "!1 行目に読めない文字"},  // a lone surrogate
       {u"a.csv", "", plain, ""},
       {u"a.csv", "a,1,\"2\r\nb,3,4\r\n", plain, "!1 行目の引用符"},
       {u"a.csv", std::string(64, '\0'), plain, "!NUL"},
